@@ -1,0 +1,12 @@
+#!/bin/sh
+# Sets up, builds and starts Kelvaro. Without a display it runs the headless
+# inspection instead and prints where the report files went.
+set -eu
+cd "$(dirname "$0")/.."
+./scripts/setup.sh
+./scripts/build.sh >/dev/null
+BIN=${KELVARO_BUILD_DIR:-build}/src/kelvaro
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] || [ ! -f qml/Kelvaro/Main.qml ]; then
+    exec "$BIN" --export all "$@"
+fi
+exec "$BIN" "$@"

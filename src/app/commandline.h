@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the command line asks for. Unknown arguments are left to the application object.
+struct CommandLine {
+    bool help = false;
+    bool version = false;
+    bool exportMode = false;
+    QStringList formats;  // lower-cased, in export order
+    QString recordProfile; // --record-profile <file>
+    QString error;         // a malformed option; the process prints it and ends with 2
+};
+
+// args include the program path, as the application's argument list does.
+CommandLine parseCommandLine(const QStringList &args);
+
+QString helpText();

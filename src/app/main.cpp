@@ -1,0 +1,183 @@
+#include "app/appcontroller.h"
+#include "app/commandline.h"
+#include "app/crashcapture.h"
+#include "app/headlessexport.h"
+#include "app/maximizefilter.h"
+#include "app/startuplog.h"
+#include "hardware/activesource.h"
+#include "hardware/hardwarecontroller.h"
+#include "hardware/profile/profilejson.h"
+#include "hardware/profile/recordingsource.h"
+#include "hardware/profile/replaysource.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQuickStyle>
+#include <QTextStream>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kProfileError = 3;
+
+QStringList argumentList(int argc, char *argv[])
+{
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    return args;
+}
+
+// A run without a window still needs the GUI application object; without a display the
+// default platform would abort, so such runs use the offscreen one unless the user chose.
+void preferOffscreenWithoutDisplay()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// KELVARO_PROFILE replaces the live system for the whole run. False when the profile is bad.
+bool chooseSource()
+{
+    const QString profilePath = qEnvironmentVariable("KELVARO_PROFILE");
+    if (profilePath.isEmpty())
+        return true;
+    ProfileParse parsed = readProfile(profilePath);
+    if (!parsed.data) {
+        QTextStream(stderr) << "kelvaro: " << parsed.error << Qt::endl;
+        appendStartupLog(QStringLiteral("profile rejected: ") + parsed.error);
+        return false;
+    }
+    appendStartupLog(QStringLiteral("replaying profile ") + profilePath);
+    setActiveSource(
+        std::make_shared<ReplaySource>(std::make_shared<const ProfileData>(std::move(*parsed.data))));
+    return true;
+}
+
+int recordProfile(HardwareController &hardware, const std::shared_ptr<RecordingSource> &recorder,
+                  const QString &path)
+{
+    QTextStream out(stdout);
+    const HeadlessReport report{
+        [&recorder]() {
+            // The sampler's questions too, so that a replayed machine answers them.
+            recorder->processorTimes();
+            recorder->memoryStatus();
+            if (auto wmi = recorder->openWmi("ROOT\\WMI"))
+                wmi->query("SELECT CurrentTemperature FROM MSAcpi_ThermalZoneTemperature");
+        },
+        [&recorder, &path](const QString &) {
+            QString error;
+            if (!writeProfile(path, recorder->recorded(), &error)) {
+                QTextStream(stderr) << "kelvaro: " << error << Qt::endl;
+                return QString();
+            }
+            return path;
+        }};
+    return runHeadlessExport(hardware, report, {QStringLiteral("profile")}, out);
+}
+
+// The 60 s guard fired: the scan may be stuck in a driver call, so nothing waits for it.
+[[noreturn]] void endAfterTimeout()
+{
+    appendStartupLog(QStringLiteral("FAILED: no scan result within 60 s"));
+    std::fflush(stdout);
+    std::_Exit(2);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const CommandLine commandLine = parseCommandLine(argumentList(argc, argv));
+    if (commandLine.help) {
+        std::fputs(helpText().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    if (commandLine.version) {
+        std::printf("Kelvaro %s\n", KELVARO_VERSION);
+        return 0;
+    }
+    if (!commandLine.error.isEmpty()) {
+        QTextStream(stderr) << "kelvaro: " << commandLine.error << Qt::endl;
+        return 2;
+    }
+    const bool headless = commandLine.exportMode || !commandLine.recordProfile.isEmpty();
+
+    setStartupLogPath(startupLogPath());
+    appendStartupLog(QStringLiteral("==== startup (v" KELVARO_VERSION ") ===="));
+    installStartupLogMessageHandler();
+    installCrashCapture();
+
+    if (!chooseSource())
+        return kProfileError;
+    std::shared_ptr<RecordingSource> recorder;
+    if (!commandLine.recordProfile.isEmpty()) {
+        recorder = std::make_shared<RecordingSource>(activeSource());
+        setActiveSource(recorder);
+    }
+
+    if (headless)
+        preferOffscreenWithoutDisplay();
+    appendStartupLog(QStringLiteral("creating QGuiApplication"));
+    QGuiApplication app(argc, argv);
+    appendStartupLog(QStringLiteral("QGuiApplication created"));
+#ifdef Q_OS_WIN
+    app.installNativeEventFilter(TaskbarAwareMaximizeFilter::instance());
+#endif
+
+    app.setApplicationName(QStringLiteral("Kelvaro"));
+    app.setOrganizationName(QStringLiteral("Kelvaro"));
+    app.setApplicationVersion(QStringLiteral(KELVARO_VERSION));
+    app.setWindowIcon(QIcon(QStringLiteral(":/Kelvaro/resources/icons/logo.svg")));
+    QQuickStyle::setStyle(QStringLiteral("Default"));
+
+    appendStartupLog(QStringLiteral("constructing controllers"));
+    AppController appController;
+    HardwareController hardware;
+    appendStartupLog(QStringLiteral("controllers constructed"));
+
+    if (recorder) {
+        const int code = recordProfile(hardware, recorder, commandLine.recordProfile);
+        if (code == 2)
+            endAfterTimeout();
+        return code;
+    }
+
+    if (commandLine.exportMode) {
+        QTextStream out(stdout);
+        // The export command does not exist yet, so every format honestly fails.
+        const HeadlessReport report{{}, [](const QString &) { return QString(); }};
+        const int code = runHeadlessExport(hardware, report, commandLine.formats, out);
+        if (code == 2)
+            endAfterTimeout();
+        return code;
+    }
+
+    QQmlApplicationEngine engine;
+    engine.addImportPath(QStringLiteral("qrc:/"));
+    QQmlContext *context = engine.rootContext();
+    context->setContextProperty(QStringLiteral("App"), &appController);
+    context->setContextProperty(QStringLiteral("Hardware"), &hardware);
+    QObject::connect(
+        &engine, &QQmlApplicationEngine::objectCreated, &app,
+        [](QObject *object, const QUrl &) {
+            if (!object)
+                QCoreApplication::exit(-1);
+        },
+        Qt::QueuedConnection);
+
+    appendStartupLog(QStringLiteral("loading Main.qml"));
+    engine.load(QUrl(QStringLiteral("qrc:/Kelvaro/Main.qml")));
+    if (engine.rootObjects().isEmpty()) {
+        appendStartupLog(QStringLiteral("FAILED: no root object (QML/scene-graph init failed)"));
+        return -1;
+    }
+    appendStartupLog(QStringLiteral("Main.qml loaded, entering event loop"));
+    return app.exec();
+}

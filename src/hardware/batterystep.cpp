@@ -1,0 +1,7 @@
+#include "hardware/windowscollector.h"
+
+// Not gathered yet.
+QVariantMap collectBattery(const CollectContext &)
+{
+    return {};
+}

@@ -1,0 +1,7 @@
+#include "hardware/windowscollector.h"
+
+// Not gathered yet.
+QVariantList collectDisplays(const CollectContext &)
+{
+    return {};
+}

@@ -1,0 +1,7 @@
+#include "hardware/windowscollector.h"
+
+// Not gathered yet.
+QVariantList collectGpus(const CollectContext &)
+{
+    return {};
+}

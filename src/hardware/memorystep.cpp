@@ -1,0 +1,4 @@
+#include "hardware/windowscollector.h"
+
+// Not gathered yet.
+void collectMemory(const CollectContext &, QVariantMap &, QVariantList &) {}

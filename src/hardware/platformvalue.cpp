@@ -1,0 +1,53 @@
+#include "hardware/platformvalue.h"
+
+#include <QString>
+
+namespace {
+
+struct Converter {
+    QVariant operator()(std::monostate) const { return {}; }
+    QVariant operator()(std::int32_t v) const { return QVariant(static_cast<int>(v)); }
+    QVariant operator()(std::uint32_t v) const { return QVariant(static_cast<uint>(v)); }
+    QVariant operator()(std::int64_t v) const { return QVariant(static_cast<qlonglong>(v)); }
+    QVariant operator()(std::uint64_t v) const { return QVariant(static_cast<qulonglong>(v)); }
+    QVariant operator()(double v) const { return QVariant(v); }
+    QVariant operator()(bool v) const { return QVariant(v); }
+    QVariant operator()(const std::string &v) const
+    {
+        return QString::fromUtf8(v.data(), static_cast<int>(v.size()));
+    }
+    QVariant operator()(const platform::IntList &v) const
+    {
+        QVariantList list;
+        list.reserve(static_cast<int>(v.size()));
+        for (const auto item : v)
+            list.append(static_cast<int>(item));
+        return list;
+    }
+};
+
+} // namespace
+
+QVariant toQVariant(const platform::Value &value)
+{
+    return std::visit(Converter{}, value);
+}
+
+QVariantMap toVariantMap(const platform::Row &row)
+{
+    QVariantMap map;
+    for (const auto &[name, value] : row) {
+        if (platform::isPresent(value))
+            map.insert(QString::fromStdString(name), toQVariant(value));
+    }
+    return map;
+}
+
+QList<QVariantMap> toVariantMaps(const platform::Rows &rows)
+{
+    QList<QVariantMap> maps;
+    maps.reserve(static_cast<int>(rows.size()));
+    for (const auto &row : rows)
+        maps.append(toVariantMap(row));
+    return maps;
+}
