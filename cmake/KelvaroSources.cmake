@@ -7,3 +7,18 @@ function(kelvaro_glob_sources out)
     endforeach()
     set(${out} ${files} PARENT_SCOPE)
 endfunction()
+
+# AUTOMOC does not notice files that a re-glob adds (its Ninja rule only depends on the files it
+# already knows), so a changed file list removes its stamp and makes it run again.
+function(kelvaro_autogen_follows_sources target)
+    set(list_file "${CMAKE_CURRENT_BINARY_DIR}/${target}_sources.txt")
+    string(REPLACE ";" "\n" content "${ARGN}")
+    set(old "")
+    if(EXISTS "${list_file}")
+        file(READ "${list_file}" old)
+    endif()
+    if(NOT old STREQUAL "${content}\n")
+        file(WRITE "${list_file}" "${content}\n")
+        file(REMOVE "${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/timestamp")
+    endif()
+endfunction()

@@ -9,9 +9,12 @@
 #include <QSysInfo>
 
 AppController::AppController(QObject *parent)
-    : AppController(QString(), [](const QString &program, const QStringList &arguments) {
-          return QProcess::startDetached(program, arguments);
-      }, parent)
+    : AppController(
+          QString(),
+          [](const QString &program, const QStringList &arguments) {
+              return QProcess::startDetached(program, arguments);
+          },
+          parent)
 {
 }
 
@@ -44,13 +47,15 @@ QString AppController::copyright() const
 
 bool AppController::installed() const
 {
-    const QString folder = m_programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : m_programFolder;
+    const QString folder =
+        m_programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : m_programFolder;
     return !findUninstaller(folder).isEmpty();
 }
 
 void AppController::uninstall()
 {
-    const QString folder = m_programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : m_programFolder;
+    const QString folder =
+        m_programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : m_programFolder;
     const QString uninstaller = findUninstaller(folder);
     if (uninstaller.isEmpty())
         return;
@@ -62,7 +67,6 @@ void AppController::uninstall()
 QString AppController::findUninstaller(const QString &folder)
 {
     const QDir dir(folder);
-    const QFileInfoList found =
-        dir.entryInfoList({QStringLiteral("unins*.exe")}, QDir::Files, QDir::Name);
+    const QFileInfoList found = dir.entryInfoList({QStringLiteral("unins*.exe")}, QDir::Files, QDir::Name);
     return found.isEmpty() ? QString() : found.first().absoluteFilePath();
 }

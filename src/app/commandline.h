@@ -8,7 +8,7 @@ struct CommandLine {
     bool help = false;
     bool version = false;
     bool exportMode = false;
-    QStringList formats;  // lower-cased, in export order
+    QStringList formats;   // lower-cased, in export order
     QString recordProfile; // --record-profile <file>
     QString error;         // a malformed option; the process prints it and ends with 2
 };

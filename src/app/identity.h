@@ -16,13 +16,11 @@ constexpr std::uint8_t keyAt(std::size_t i)
     return static_cast<std::uint8_t>(0xA7u ^ (i * 31u));
 }
 
-template <std::size_t N>
-struct Scrambled {
+template <std::size_t N> struct Scrambled {
     std::array<std::uint8_t, N> bytes{};
 };
 
-template <std::size_t N>
-constexpr Scrambled<N> scramble(const char (&text)[N])
+template <std::size_t N> constexpr Scrambled<N> scramble(const char (&text)[N])
 {
     Scrambled<N> out;
     for (std::size_t i = 0; i < N; ++i)
@@ -39,8 +37,7 @@ constexpr std::uint32_t fnv1a(const char *text, std::size_t length, std::uint32_
     return hash;
 }
 
-template <std::size_t N>
-QString reveal(const Scrambled<N> &scrambled)
+template <std::size_t N> QString reveal(const Scrambled<N> &scrambled)
 {
     QByteArray bytes;
     bytes.reserve(static_cast<int>(N));

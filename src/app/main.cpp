@@ -63,22 +63,22 @@ int recordProfile(HardwareController &hardware, const std::shared_ptr<RecordingS
                   const QString &path)
 {
     QTextStream out(stdout);
-    const HeadlessReport report{
-        [&recorder]() {
-            // The sampler's questions too, so that a replayed machine answers them.
-            recorder->processorTimes();
-            recorder->memoryStatus();
-            if (auto wmi = recorder->openWmi("ROOT\\WMI"))
-                wmi->query("SELECT CurrentTemperature FROM MSAcpi_ThermalZoneTemperature");
-        },
-        [&recorder, &path](const QString &) {
-            QString error;
-            if (!writeProfile(path, recorder->recorded(), &error)) {
-                QTextStream(stderr) << "kelvaro: " << error << Qt::endl;
-                return QString();
-            }
-            return path;
-        }};
+    const HeadlessReport report{[&recorder]() {
+                                    // The sampler's questions too, so that a replayed machine answers them.
+                                    recorder->processorTimes();
+                                    recorder->memoryStatus();
+                                    if (auto wmi = recorder->openWmi("ROOT\\WMI"))
+                                        wmi->query(
+                                            "SELECT CurrentTemperature FROM MSAcpi_ThermalZoneTemperature");
+                                },
+                                [&recorder, &path](const QString &) {
+                                    QString error;
+                                    if (!writeProfile(path, recorder->recorded(), &error)) {
+                                        QTextStream(stderr) << "kelvaro: " << error << Qt::endl;
+                                        return QString();
+                                    }
+                                    return path;
+                                }};
     return runHeadlessExport(hardware, report, {QStringLiteral("profile")}, out);
 }
 

@@ -19,6 +19,9 @@ struct HardwareSnapshot {
 };
 
 bool operator==(const HardwareSnapshot &a, const HardwareSnapshot &b);
-inline bool operator!=(const HardwareSnapshot &a, const HardwareSnapshot &b) { return !(a == b); }
+inline bool operator!=(const HardwareSnapshot &a, const HardwareSnapshot &b)
+{
+    return !(a == b);
+}
 
 Q_DECLARE_METATYPE(HardwareSnapshot)

@@ -16,7 +16,8 @@ QString dateText(const QString &wmiDateTime)
 {
     if (wmiDateTime.size() < 8)
         return {};
-    return QStringLiteral("%1-%2-%3").arg(wmiDateTime.mid(0, 4), wmiDateTime.mid(4, 2), wmiDateTime.mid(6, 2));
+    return QStringLiteral("%1-%2-%3")
+        .arg(wmiDateTime.mid(0, 4), wmiDateTime.mid(4, 2), wmiDateTime.mid(6, 2));
 }
 
 QString linkSpeedText(quint64 bitsPerSecond)

@@ -22,11 +22,13 @@ private:
 };
 
 // The steps, in collection order; each in a file of its own.
-QVariantMap collectSystem(const CollectContext &context);                           // systemstep.cpp
+QVariantMap collectSystem(const CollectContext &context);                               // systemstep.cpp
 QVariantMap collectProcessor(const CollectContext &context, const QVariantMap &system); // processorstep.cpp
-void collectMemory(const CollectContext &context, QVariantMap &summary, QVariantList &modules); // memorystep.cpp
-QVariantList collectDisks(const CollectContext &context);                           // storagestep.cpp
-QVariantMap collectBattery(const CollectContext &context);                          // batterystep.cpp
-QVariantList collectGpus(const CollectContext &context);                            // graphicsstep.cpp
-QVariantList collectDisplays(const CollectContext &context);                        // displaysstep.cpp
-void collectNetwork(const CollectContext &context, QVariantList &network, QVariantMap &bluetooth); // networkstep.cpp
+void collectMemory(const CollectContext &context, QVariantMap &summary,
+                   QVariantList &modules);                   // memorystep.cpp
+QVariantList collectDisks(const CollectContext &context);    // storagestep.cpp
+QVariantMap collectBattery(const CollectContext &context);   // batterystep.cpp
+QVariantList collectGpus(const CollectContext &context);     // graphicsstep.cpp
+QVariantList collectDisplays(const CollectContext &context); // displaysstep.cpp
+void collectNetwork(const CollectContext &context, QVariantList &network,
+                    QVariantMap &bluetooth); // networkstep.cpp

@@ -37,9 +37,9 @@ public:
 
 // GetSystemPowerStatus.
 struct PowerStatus {
-    std::uint8_t acLineStatus = 255;              // 0 offline, 1 online, 255 unknown
-    std::uint8_t batteryFlag = 255;               // bit 128: no system battery; 255 unknown
-    std::uint32_t batteryLifeTime = 0xFFFFFFFFu;  // seconds; all ones when unknown
+    std::uint8_t acLineStatus = 255;             // 0 offline, 1 online, 255 unknown
+    std::uint8_t batteryFlag = 255;              // bit 128: no system battery; 255 unknown
+    std::uint32_t batteryLifeTime = 0xFFFFFFFFu; // seconds; all ones when unknown
 };
 
 struct CpuidRegisters {
@@ -82,7 +82,7 @@ struct NetworkAdapter {
 };
 
 struct WlanConnection {
-    std::string ssid; // the raw SSID bytes, not necessarily UTF-8
+    std::string ssid;                // the raw SSID bytes, not necessarily UTF-8
     std::uint32_t signalQuality = 0; // 0..100
     std::uint32_t phyType = 0;       // DOT11_PHY_TYPE
     std::uint32_t rxRate = 0;        // kbit/s

@@ -11,8 +11,8 @@ namespace platform {
 using IntList = std::vector<std::int32_t>;
 
 // What a platform property can hold. std::monostate is "no value"; text is UTF-8.
-using Value = std::variant<std::monostate, std::int32_t, std::uint32_t, std::int64_t, std::uint64_t, double, bool,
-                           std::string, IntList>;
+using Value = std::variant<std::monostate, std::int32_t, std::uint32_t, std::int64_t, std::uint64_t, double,
+                           bool, std::string, IntList>;
 
 // One WMI object: property name (as WMI spells it) to value. Only properties with a value appear.
 using Row = std::map<std::string, Value>;

@@ -30,7 +30,8 @@ std::size_t findKeyword(const std::string &upperText, const std::string &keyword
          pos = upperText.find(keyword, pos + 1)) {
         const bool startOk = pos == 0 || std::isspace(static_cast<unsigned char>(upperText[pos - 1]));
         const auto end = pos + keyword.size();
-        const bool endOk = end == upperText.size() || std::isspace(static_cast<unsigned char>(upperText[end]));
+        const bool endOk =
+            end == upperText.size() || std::isspace(static_cast<unsigned char>(upperText[end]));
         if (startOk && endOk)
             return pos;
     }

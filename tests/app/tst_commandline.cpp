@@ -12,8 +12,8 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QStringList>("formats");
         QTest::newRow("last argument: pdf") << QStringList{"kelvaro", "--export"} << QStringList{"pdf"};
-        QTest::newRow("all in capitals") << QStringList{"kelvaro", "--export", "ALL"}
-                                         << QStringList{"pdf", "html", "json", "csv"};
+        QTest::newRow("all in capitals")
+            << QStringList{"kelvaro", "--export", "ALL"} << QStringList{"pdf", "html", "json", "csv"};
         QTest::newRow("unknown format kept, lower-cased")
             << QStringList{"kelvaro", "--export", "XmL"} << QStringList{"xml"};
         QTest::newRow("anywhere, first occurrence wins")
@@ -46,7 +46,8 @@ private slots:
         QVERIFY(parseCommandLine({"kelvaro", "-h"}).help);
         QVERIFY(parseCommandLine({"kelvaro", "--help"}).help);
         QVERIFY(parseCommandLine({"kelvaro", "--version"}).version);
-        QCOMPARE(parseCommandLine({"kelvaro", "--record-profile", "out.json"}).recordProfile, QString("out.json"));
+        QCOMPARE(parseCommandLine({"kelvaro", "--record-profile", "out.json"}).recordProfile,
+                 QString("out.json"));
         QVERIFY(!parseCommandLine({"kelvaro", "--record-profile"}).error.isEmpty());
         QVERIFY(!parseCommandLine({"kelvaro", "--record-profile", "--export"}).error.isEmpty());
     }

@@ -89,14 +89,14 @@ public:
             return true;
         }
         const double number = value.toDouble(-1.0);
-        if (!value.isDouble() || number < 0 || std::floor(number) != number || number > static_cast<double>(max))
+        if (!value.isDouble() || number < 0 || std::floor(number) != number ||
+            number > static_cast<double>(max))
             return fail(where, QStringLiteral("expected a whole number up to %1").arg(max));
         *out = static_cast<quint64>(number);
         return true;
     }
 
-    template <typename T>
-    bool field(const QJsonObject &object, const char *key, const QString &where, T *out)
+    template <typename T> bool field(const QJsonObject &object, const char *key, const QString &where, T *out)
     {
         const QJsonValue value = object.value(QLatin1String(key));
         if (value.isUndefined() || value.isNull())
@@ -104,10 +104,19 @@ public:
         return read(value, where + QLatin1Char('.') + QLatin1String(key), out);
     }
 
-    bool read(const QJsonValue &value, const QString &where, std::string *out) { return text(value, where, out); }
+    bool read(const QJsonValue &value, const QString &where, std::string *out)
+    {
+        return text(value, where, out);
+    }
     bool read(const QJsonValue &value, const QString &where, bool *out) { return boolean(value, where, out); }
-    bool read(const QJsonValue &value, const QString &where, std::uint8_t *out) { return narrow(value, where, out); }
-    bool read(const QJsonValue &value, const QString &where, std::uint32_t *out) { return narrow(value, where, out); }
+    bool read(const QJsonValue &value, const QString &where, std::uint8_t *out)
+    {
+        return narrow(value, where, out);
+    }
+    bool read(const QJsonValue &value, const QString &where, std::uint32_t *out)
+    {
+        return narrow(value, where, out);
+    }
     bool read(const QJsonValue &value, const QString &where, std::uint64_t *out)
     {
         quint64 number = 0;
@@ -117,8 +126,7 @@ public:
         return true;
     }
 
-    template <typename T>
-    bool narrow(const QJsonValue &value, const QString &where, T *out)
+    template <typename T> bool narrow(const QJsonValue &value, const QString &where, T *out)
     {
         quint64 number = 0;
         if (!unsignedNumber(value, where, std::numeric_limits<T>::max(), &number))
@@ -212,7 +220,8 @@ public:
                 if (!items.at(i).isDouble() || std::floor(number) != number ||
                     number < std::numeric_limits<std::int32_t>::min() ||
                     number > std::numeric_limits<std::uint32_t>::max())
-                    return fail(where + QStringLiteral("[%1]").arg(i), QStringLiteral("expected a whole number"));
+                    return fail(where + QStringLiteral("[%1]").arg(i),
+                                QStringLiteral("expected a whole number"));
                 list.push_back(static_cast<std::int32_t>(static_cast<std::int64_t>(number)));
             }
             *out = list;
@@ -313,7 +322,8 @@ public:
     bool displayMode(const QJsonObject &o, const QString &where, platform::DisplayMode *mode)
     {
         return field(o, "width", where, &mode->width) && field(o, "height", where, &mode->height) &&
-               field(o, "frequency", where, &mode->frequency) && field(o, "bitsPerPixel", where, &mode->bitsPerPixel);
+               field(o, "frequency", where, &mode->frequency) &&
+               field(o, "bitsPerPixel", where, &mode->bitsPerPixel);
     }
 
     bool displayDevice(const QJsonObject &o, const QString &where, platform::DisplayDevice *device)
@@ -341,15 +351,17 @@ public:
     bool networkAdapter(const QJsonObject &o, const QString &where, platform::NetworkAdapter *a)
     {
         if (!field(o, "ifType", where, &a->ifType) || !field(o, "friendlyName", where, &a->friendlyName) ||
-            !field(o, "description", where, &a->description) || !field(o, "adapterName", where, &a->adapterName) ||
+            !field(o, "description", where, &a->description) ||
+            !field(o, "adapterName", where, &a->adapterName) ||
             !field(o, "operStatus", where, &a->operStatus) ||
             !field(o, "transmitLinkSpeed", where, &a->transmitLinkSpeed) ||
-            !field(o, "receiveLinkSpeed", where, &a->receiveLinkSpeed) || !field(o, "unicast", where, &a->unicast) ||
-            !field(o, "gateways", where, &a->gateways) || !field(o, "dnsServers", where, &a->dnsServers))
+            !field(o, "receiveLinkSpeed", where, &a->receiveLinkSpeed) ||
+            !field(o, "unicast", where, &a->unicast) || !field(o, "gateways", where, &a->gateways) ||
+            !field(o, "dnsServers", where, &a->dnsServers))
             return false;
         if (o.contains(QLatin1String("physicalAddress")))
-            return hexBytes(o.value(QLatin1String("physicalAddress")), where + QStringLiteral(".physicalAddress"),
-                            &a->physicalAddress);
+            return hexBytes(o.value(QLatin1String("physicalAddress")),
+                            where + QStringLiteral(".physicalAddress"), &a->physicalAddress);
         return true;
     }
 
@@ -369,10 +381,12 @@ public:
         const QString cw = where + QStringLiteral(".connection");
         QJsonObject c;
         platform::WlanConnection connection;
-        if (!object(o.value(QLatin1String("connection")), cw, &c) || !field(c, "ssid", cw, &connection.ssid) ||
+        if (!object(o.value(QLatin1String("connection")), cw, &c) ||
+            !field(c, "ssid", cw, &connection.ssid) ||
             !field(c, "signalQuality", cw, &connection.signalQuality) ||
             !field(c, "phyType", cw, &connection.phyType) || !field(c, "rxRate", cw, &connection.rxRate) ||
-            !field(c, "txRate", cw, &connection.txRate) || !field(c, "authAlgorithm", cw, &connection.authAlgorithm))
+            !field(c, "txRate", cw, &connection.txRate) ||
+            !field(c, "authAlgorithm", cw, &connection.authAlgorithm))
             return false;
         if (c.contains(QLatin1String("ssidHex"))) {
             std::vector<std::uint8_t> raw;
@@ -410,7 +424,8 @@ public:
         if (o.contains(QLatin1String("devices")) &&
             !list(o.value(QLatin1String("devices")), where + QStringLiteral(".devices"), &bt.devices,
                   [this](const QJsonObject &d, const QString &w, platform::BluetoothDevice *device) {
-                      return field(d, "name", w, &device->name) && field(d, "connected", w, &device->connected);
+                      return field(d, "name", w, &device->name) &&
+                             field(d, "connected", w, &device->connected);
                   }))
             return false;
         data->bluetooth = bt;
@@ -499,11 +514,12 @@ public:
         quint64 version = 0;
         if (!root.contains(QLatin1String("kelvaroProfile")))
             return fail(QStringLiteral("kelvaroProfile"), QStringLiteral("missing: not a Kelvaro profile"));
-        if (!unsignedNumber(root.value(QLatin1String("kelvaroProfile")), QStringLiteral("kelvaroProfile"), 1000,
-                            &version))
+        if (!unsignedNumber(root.value(QLatin1String("kelvaroProfile")), QStringLiteral("kelvaroProfile"),
+                            1000, &version))
             return false;
         if (version < 1 || version > kFormatVersion)
-            return fail(QStringLiteral("kelvaroProfile"), QStringLiteral("version %1 is not supported").arg(version));
+            return fail(QStringLiteral("kelvaroProfile"),
+                        QStringLiteral("version %1 is not supported").arg(version));
 
         auto has = [&root](const char *key) {
             const QJsonValue v = root.value(QLatin1String(key));
@@ -593,7 +609,9 @@ QJsonValue wmiValueToJson(const platform::Value &value)
 QString hex(const std::vector<std::uint8_t> &bytes)
 {
     return QString::fromLatin1(
-        QByteArray(reinterpret_cast<const char *>(bytes.data()), static_cast<int>(bytes.size())).toHex().toUpper());
+        QByteArray(reinterpret_cast<const char *>(bytes.data()), static_cast<int>(bytes.size()))
+            .toHex()
+            .toUpper());
 }
 
 QJsonArray textList(const std::vector<std::string> &items)
@@ -703,9 +721,10 @@ QByteArray profileToJson(const ProfileData &data)
     if (!data.graphicsAdapters.empty()) {
         QJsonArray list;
         for (const auto &a : data.graphicsAdapters)
-            list.append(QJsonObject{{QStringLiteral("description"), fromStd(a.description)},
-                                    {QStringLiteral("dedicatedVideoMemory"), numberValue(a.dedicatedVideoMemory)},
-                                    {QStringLiteral("flags"), static_cast<double>(a.flags)}});
+            list.append(
+                QJsonObject{{QStringLiteral("description"), fromStd(a.description)},
+                            {QStringLiteral("dedicatedVideoMemory"), numberValue(a.dedicatedVideoMemory)},
+                            {QStringLiteral("flags"), static_cast<double>(a.flags)}});
         root.insert(QStringLiteral("graphicsAdapters"), list);
     }
     if (!data.displayDevices.empty()) {
@@ -761,7 +780,8 @@ QByteArray profileToJson(const ProfileData &data)
                 if (isUtf8(c.ssid))
                     co.insert(QStringLiteral("ssid"), fromStd(c.ssid));
                 else
-                    co.insert(QStringLiteral("ssidHex"), hex(std::vector<std::uint8_t>(c.ssid.begin(), c.ssid.end())));
+                    co.insert(QStringLiteral("ssidHex"),
+                              hex(std::vector<std::uint8_t>(c.ssid.begin(), c.ssid.end())));
                 o.insert(QStringLiteral("connection"), co);
             }
             list.append(o);

@@ -18,7 +18,8 @@ void mergeRows(platform::Rows &into, const platform::Rows &rows)
 
 class RecordingWmiService final : public platform::WmiService {
 public:
-    RecordingWmiService(std::unique_ptr<platform::WmiService> inner, std::map<std::string, platform::Rows> &classes)
+    RecordingWmiService(std::unique_ptr<platform::WmiService> inner,
+                        std::map<std::string, platform::Rows> &classes)
         : m_inner(std::move(inner)), m_classes(classes)
     {
     }

@@ -19,7 +19,8 @@ public:
     std::optional<platform::PowerStatus> powerStatus() override;
     std::optional<std::uint32_t> firmwareType() override;
     std::optional<std::uint32_t> secureBootEnabled() override;
-    std::optional<platform::CpuidRegisters> cpuid(std::uint32_t leaf, std::optional<std::uint32_t> subLeaf) override;
+    std::optional<platform::CpuidRegisters> cpuid(std::uint32_t leaf,
+                                                  std::optional<std::uint32_t> subLeaf) override;
 
     std::vector<platform::GraphicsAdapter> graphicsAdapters() override;
     std::vector<platform::DisplayDevice> displayDevices() override;

@@ -42,7 +42,8 @@ std::unique_ptr<platform::WmiService> ReplaySource::openWmi(const std::string &n
     return nullptr;
 }
 
-std::optional<platform::CpuidRegisters> ReplaySource::cpuid(std::uint32_t leaf, std::optional<std::uint32_t> subLeaf)
+std::optional<platform::CpuidRegisters> ReplaySource::cpuid(std::uint32_t leaf,
+                                                            std::optional<std::uint32_t> subLeaf)
 {
     const auto it = m_data->cpuid.find(cpuidKey(leaf, subLeaf));
     if (it == m_data->cpuid.end())

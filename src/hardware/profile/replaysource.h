@@ -16,7 +16,8 @@ public:
     std::optional<platform::PowerStatus> powerStatus() override { return m_data->powerStatus; }
     std::optional<std::uint32_t> firmwareType() override { return m_data->firmwareType; }
     std::optional<std::uint32_t> secureBootEnabled() override { return m_data->secureBoot; }
-    std::optional<platform::CpuidRegisters> cpuid(std::uint32_t leaf, std::optional<std::uint32_t> subLeaf) override;
+    std::optional<platform::CpuidRegisters> cpuid(std::uint32_t leaf,
+                                                  std::optional<std::uint32_t> subLeaf) override;
 
     std::vector<platform::GraphicsAdapter> graphicsAdapters() override { return m_data->graphicsAdapters; }
     std::vector<platform::DisplayDevice> displayDevices() override { return m_data->displayDevices; }
@@ -26,7 +27,10 @@ public:
 
     platform::DrivePages readDrive(int index) override;
 
-    std::optional<std::vector<platform::ProcessorTimes>> processorTimes() override { return m_data->processorTimes; }
+    std::optional<std::vector<platform::ProcessorTimes>> processorTimes() override
+    {
+        return m_data->processorTimes;
+    }
     std::optional<platform::MemoryStatus> memoryStatus() override { return m_data->memoryStatus; }
 
 private:

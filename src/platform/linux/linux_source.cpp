@@ -16,7 +16,10 @@ namespace {
 
 class LinuxWmiService final : public WmiService {
 public:
-    LinuxWmiService(const SysRoot &root, std::string nameSpace) : root_(root), nameSpace_(std::move(nameSpace)) {}
+    LinuxWmiService(const SysRoot &root, std::string nameSpace)
+        : root_(root), nameSpace_(std::move(nameSpace))
+    {
+    }
 
     Rows query(const std::string &wql) override
     {
@@ -24,7 +27,8 @@ public:
         if (!parsed)
             return {};
         for (const auto &cls : wmiClasses()) {
-            if (!equalsIgnoreCase(cls.nameSpace, nameSpace_) || !equalsIgnoreCase(cls.className, parsed->className))
+            if (!equalsIgnoreCase(cls.nameSpace, nameSpace_) ||
+                !equalsIgnoreCase(cls.className, parsed->className))
                 continue;
             Rows rows;
             for (const auto &row : cls.provide(root_))

@@ -15,9 +15,9 @@ public:
     void comUninitialize() override {}
     std::unique_ptr<WmiService> openWmi(const std::string &nameSpace) override;
 
-    std::optional<PowerStatus> powerStatus() override;                      // power_status.cpp
-    std::optional<std::uint32_t> firmwareType() override;                   // firmware.cpp
-    std::optional<std::uint32_t> secureBootEnabled() override;              // firmware.cpp
+    std::optional<PowerStatus> powerStatus() override;         // power_status.cpp
+    std::optional<std::uint32_t> firmwareType() override;      // firmware.cpp
+    std::optional<std::uint32_t> secureBootEnabled() override; // firmware.cpp
     std::optional<CpuidRegisters> cpuid(std::uint32_t leaf,
                                         std::optional<std::uint32_t> subLeaf) override; // cpuid.cpp
 

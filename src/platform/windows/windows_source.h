@@ -8,8 +8,8 @@ namespace platform::windowsbackend {
 // DeviceIoControl. Each group of questions is answered in a file of its own.
 class WindowsSource final : public Source {
 public:
-    ComInit comInitialize() override;                                          // windows_source.cpp
-    void comUninitialize() override;                                           // windows_source.cpp
+    ComInit comInitialize() override;                                           // windows_source.cpp
+    void comUninitialize() override;                                            // windows_source.cpp
     std::unique_ptr<WmiService> openWmi(const std::string &nameSpace) override; // wmi.cpp
 
     std::optional<PowerStatus> powerStatus() override;         // power_status.cpp

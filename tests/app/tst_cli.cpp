@@ -1,0 +1,163 @@
+// The kelvaro executable as a script or a technician runs it.
+#include "testregistry.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QProcess::ExitStatus status = QProcess::CrashExit;
+    QStringList out;
+    QString err;
+};
+
+Run kelvaro(const QStringList &args, const QTemporaryDir &home, const QMap<QString, QString> &extra = {})
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LOCALAPPDATA", "TEMP", "TMP", "KELVARO_PROFILE", "DISPLAY", "WAYLAND_DISPLAY"})
+        env.remove(name);
+    env.insert("LOCALAPPDATA", home.path());
+    env.insert("HOME", home.path());
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    for (auto it = extra.begin(); it != extra.end(); ++it)
+        env.insert(it.key(), it.value());
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(KELVARO_BINARY, args);
+    Run run;
+    if (!process.waitForFinished(90000)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.exitCode = process.exitCode();
+    run.status = process.exitStatus();
+    run.out = QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+QStringList logLines(const QTemporaryDir &home)
+{
+    QFile file(home.filePath("Kelvaro/startup.log"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    for (QString &line : lines)
+        line = line.mid(25); // drop "yyyy-MM-dd HH:mm:ss.zzz  "
+    return lines;
+}
+
+} // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+
+private slots:
+    void unknownFormatFails()
+    {
+        QTemporaryDir home;
+        const Run run = kelvaro({"--export", "xml"}, home);
+        QCOMPARE(run.status, QProcess::NormalExit);
+        QCOMPARE(run.out, QStringList{"FAILED: xml"});
+        QCOMPARE(run.exitCode, 1);
+    }
+
+    void formatLinesInOrder()
+    {
+        QTemporaryDir home;
+        const Run single = kelvaro({"--export"}, home);
+        QCOMPARE(single.out.size(), 1);
+        QVERIFY(single.out[0] == "FAILED: pdf" || single.out[0].startsWith("OK: "));
+
+        const Run all = kelvaro({"-style", "x", "--export", "ALL"}, home);
+        QCOMPARE(all.out.size(), 4);
+        const QStringList order{"pdf", "html", "json", "csv"};
+        for (int i = 0; i < 4; ++i)
+            QVERIFY2(all.out[i] == "FAILED: " + order[i] || all.out[i].endsWith("." + order[i]),
+                     qPrintable(all.out[i]));
+    }
+
+    void startupsAppendToOneLog()
+    {
+        QTemporaryDir home;
+        kelvaro({"--export", "xml"}, home);
+        kelvaro({"--export", "xml"}, home);
+        const QStringList lines = logLines(home);
+        QCOMPARE(lines.count("==== startup (v0.21.15) ===="), 2);
+        QCOMPARE(lines.first(), QString("==== startup (v0.21.15) ===="));
+        const QStringList milestones{"creating QGuiApplication", "QGuiApplication created",
+                                     "constructing controllers", "controllers constructed"};
+        int at = 0;
+        for (const QString &m : milestones) {
+            at = lines.indexOf(m, at);
+            QVERIFY2(at > 0, qPrintable(m));
+        }
+    }
+
+    void windowThatCannotLoadEndsWithMinusOne()
+    {
+        QTemporaryDir home;
+        if (QFile::exists(KELVARO_TEST_DATA "/../../qml/Kelvaro/Main.qml"))
+            QSKIP("the main window exists");
+        const Run run = kelvaro({}, home);
+        QCOMPARE(run.status, QProcess::NormalExit);
+        QCOMPARE(run.exitCode, 255); // -1 as a process status
+        QCOMPARE(logLines(home).last(), QString("FAILED: no root object (QML/scene-graph init failed)"));
+    }
+
+    void helpAndVersionOpenNoWindow()
+    {
+        QTemporaryDir home;
+        const Run version = kelvaro({"--version"}, home);
+        QCOMPARE(version.exitCode, 0);
+        QCOMPARE(version.out, QStringList{"Kelvaro 0.21.15"});
+        const Run help = kelvaro({"--help"}, home);
+        QCOMPARE(help.exitCode, 0);
+        QVERIFY(help.out.join('\n').contains("--export"));
+        QVERIFY(help.out.join('\n').contains("KELVARO_PROFILE"));
+        QVERIFY2(!QFile::exists(home.filePath("Kelvaro/startup.log")), "no start-up for --help");
+    }
+
+    void badProfileIsAOneLineErrorWithCode3()
+    {
+        QTemporaryDir home;
+        QFile bad(home.filePath("bad.json"));
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write(R"({"kelvaroProfile": 1, "wmi": {"ROOT\\CIMV2": {"Win32_BIOS": [ {"Name": {"x": 1}} ]}}})");
+        bad.close();
+        Run run = kelvaro({"--export", "json"}, home, {{"KELVARO_PROFILE", bad.fileName()}});
+        QCOMPARE(run.exitCode, 3);
+        QVERIFY(run.out.isEmpty());
+        QCOMPARE(run.err.trimmed().count('\n'), 0);
+        QVERIFY2(run.err.contains("Win32_BIOS[0].Name"), qPrintable(run.err));
+
+        run = kelvaro({"--export", "json"}, home, {{"KELVARO_PROFILE", home.filePath("missing.json")}});
+        QCOMPARE(run.exitCode, 3);
+        QVERIFY2(run.err.contains("missing.json"), qPrintable(run.err));
+    }
+
+    void recordedProfileReplays()
+    {
+        QTemporaryDir home;
+        const QString path = home.filePath("machine.json");
+        const Run record = kelvaro({"--record-profile", path}, home);
+        QCOMPARE(record.exitCode, 0);
+        QCOMPARE(record.out, QStringList{"OK: " + path});
+        const Run replay = kelvaro({"--export", "xml"}, home, {{"KELVARO_PROFILE", path}});
+        QCOMPARE(replay.exitCode, 1);
+        QCOMPARE(replay.out, QStringList{"FAILED: xml"});
+
+        const Run unwritable = kelvaro({"--record-profile", home.filePath("no/such/folder/p.json")}, home);
+        QCOMPARE(unwritable.exitCode, 1);
+        QCOMPARE(unwritable.out, QStringList{"FAILED: profile"});
+        QVERIFY(unwritable.err.contains("cannot write profile"));
+    }
+};
+
+KELVARO_TEST(TestCli)
+#include "tst_cli.moc"

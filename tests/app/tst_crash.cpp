@@ -1,0 +1,79 @@
+#include "app/crashcapture.h"
+#include "testregistry.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+namespace {
+
+QString lastLine(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    return lines.isEmpty() ? QString() : lines.last();
+}
+
+} // namespace
+
+class TestCrash : public QObject {
+    Q_OBJECT
+
+private slots:
+    void accessViolationLeavesTheCrashLine()
+    {
+        QTemporaryDir dir;
+        const QString log = dir.filePath("startup.log");
+        QProcess helper;
+        helper.start(KELVARO_CRASH_HELPER, {log, "segv"});
+        QVERIFY(helper.waitForFinished(10000));
+        QCOMPARE(helper.exitStatus(), QProcess::CrashExit);
+        const QString line = lastLine(log);
+        QVERIFY2(line.contains(QRegularExpression(R"(^\d{4}-\d{2}-\d{2} \d{2}:\d{2}:\d{2}\.\d{3}  )")),
+                 qPrintable(line));
+        // The faulting address comes from the signal: the helper reads address 0x10.
+        QVERIFY2(line.endsWith("  CRASH code=0xc0000005 addr=0x10"), qPrintable(line));
+    }
+
+    void abortIsCapturedToo()
+    {
+        QTemporaryDir dir;
+        const QString log = dir.filePath("startup.log");
+        QProcess helper;
+        helper.start(KELVARO_CRASH_HELPER, {log, "abort"});
+        QVERIFY(helper.waitForFinished(10000));
+        QCOMPARE(helper.exitStatus(), QProcess::CrashExit);
+        QVERIFY2(lastLine(log).endsWith("  CRASH code=0xc0000409 addr=0x0"), qPrintable(lastLine(log)));
+    }
+
+    void signalCodesMatchWindowsExceptions()
+    {
+        QCOMPARE(crashCodeForSignal(SIGSEGV, SEGV_MAPERR), 0xC0000005u);
+        QCOMPARE(crashCodeForSignal(SIGILL, ILL_ILLOPC), 0xC000001Du);
+        QCOMPARE(crashCodeForSignal(SIGFPE, FPE_INTDIV), 0xC0000094u);
+        QCOMPARE(crashCodeForSignal(SIGBUS, BUS_ADRALN), 0x80000002u);
+    }
+
+    void lineFormatWithoutAllocation()
+    {
+        char line[128];
+        // 2026-06-05 14:03:09.007 local time.
+        const std::int64_t seconds = 1780668189;
+        const std::size_t n = formatCrashLine(line, sizeof line, seconds, 7, 0xC0000005u, 0x7ff6a1b2c3d4u);
+        QCOMPARE(QByteArray(line, int(n)), QByteArray("2026-06-05 14:03:09.007  CRASH code=0xc0000005 "
+                                                      "addr=0x7ff6a1b2c3d4\n"));
+        // A small buffer is cut, never overrun.
+        char tiny[10];
+        QCOMPARE(formatCrashLine(tiny, sizeof tiny, seconds, 0, 1, 1), std::size_t(9));
+        QCOMPARE(QByteArray(tiny), QByteArray("2026-06-0"));
+    }
+};
+
+KELVARO_TEST(TestCrash)
+#include "tst_crash.moc"

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "hardware/ihardwarecollector.h"
+
+#include <QSemaphore>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+// A collector that reports the given progress steps, optionally waits to be released, and
+// returns the given snapshot.
+class FakeCollector final : public IHardwareCollector {
+public:
+    FakeCollector(HardwareSnapshot result, std::vector<std::pair<int, QString>> steps, QSemaphore *gate)
+        : m_result(std::move(result)), m_steps(std::move(steps)), m_gate(gate)
+    {
+    }
+
+    HardwareSnapshot collect(const ScanProgress &progress) override
+    {
+        for (const auto &[percent, stage] : m_steps) {
+            if (progress)
+                progress(percent, stage);
+        }
+        if (m_gate)
+            m_gate->acquire();
+        return m_result;
+    }
+
+private:
+    HardwareSnapshot m_result;
+    std::vector<std::pair<int, QString>> m_steps;
+    QSemaphore *m_gate;
+};
+
+inline CollectorFactory fakeCollectorFactory(HardwareSnapshot result = {},
+                                             std::vector<std::pair<int, QString>> steps = {},
+                                             QSemaphore *gate = nullptr)
+{
+    return [result, steps, gate]() -> std::unique_ptr<IHardwareCollector> {
+        return std::make_unique<FakeCollector>(result, steps, gate);
+    };
+}
