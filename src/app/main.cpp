@@ -9,6 +9,7 @@
 #include "hardware/profile/profilejson.h"
 #include "hardware/profile/recordingsource.h"
 #include "hardware/profile/replaysource.h"
+#include "laptop/laptopcontroller.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -140,6 +141,7 @@ int main(int argc, char *argv[])
     appendStartupLog(QStringLiteral("constructing controllers"));
     AppController appController;
     HardwareController hardware;
+    LaptopController laptop(&hardware);
     appendStartupLog(QStringLiteral("controllers constructed"));
 
     if (recorder) {
@@ -164,6 +166,7 @@ int main(int argc, char *argv[])
     QQmlContext *context = engine.rootContext();
     context->setContextProperty(QStringLiteral("App"), &appController);
     context->setContextProperty(QStringLiteral("Hardware"), &hardware);
+    context->setContextProperty(QStringLiteral("Laptop"), &laptop);
     QObject::connect(
         &engine, &QQmlApplicationEngine::objectCreated, &app,
         [](QObject *object, const QUrl &) {

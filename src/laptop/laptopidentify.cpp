@@ -1,0 +1,98 @@
+#include "laptop/laptopidentify.h"
+
+namespace {
+
+bool cpuAllowed(const LaptopModel &entry, const QString &cpuText)
+{
+    if (entry.cpuKeys.isEmpty() || cpuText.isEmpty())
+        return true;
+    for (const QString &key : entry.cpuKeys) {
+        if (cpuText.contains(key))
+            return true;
+    }
+    return false;
+}
+
+int matchScore(const LaptopModel &entry, const QString &haystack)
+{
+    int score = 0;
+    for (const QString &key : entry.matchKeys) {
+        if (haystack.contains(key))
+            score += key.size();
+    }
+    return score;
+}
+
+LaptopMatch matchOf(const LaptopModel &entry)
+{
+    LaptopMatch match;
+    match.found = true;
+    match.brand = entry.brand;
+    match.series = entry.series;
+    match.formFactor = entry.formFactor;
+    match.cpuPlatform = entry.cpuPlatform;
+    match.cpuSoldered = entry.cpuSoldered;
+    match.cpuOptions = entry.cpuOptions;
+    match.maxRam = entry.maxRam;
+    match.ramSlots = entry.ramSlots;
+    match.ramType = entry.ramType;
+    match.boardId = entry.boardId;
+    match.swapGroup = entry.swapGroup;
+    match.upgradeNote = entry.upgradeNote;
+    return match;
+}
+
+} // namespace
+
+LaptopMatch identifyLaptop(const QVector<LaptopModel> &catalogue, const QString &manufacturer,
+                           const QString &model, const QString &family, const QString &cpuName)
+{
+    const QString haystack = (manufacturer + QLatin1Char(' ') + model + QLatin1Char(' ') + family).toLower();
+    const QString cpuText = cpuName.trimmed().toLower();
+
+    int best = -1;
+    int bestScore = 0;
+    for (int i = 0; i < catalogue.size(); ++i) {
+        if (!cpuAllowed(catalogue[i], cpuText))
+            continue;
+        const int score = matchScore(catalogue[i], haystack);
+        if (score > bestScore) {
+            best = i;
+            bestScore = score;
+        }
+    }
+    if (best < 0)
+        return {};
+
+    const LaptopModel &chosen = catalogue[best];
+    LaptopMatch match = matchOf(chosen);
+    for (int i = 0; i < catalogue.size(); ++i) {
+        const LaptopModel &other = catalogue[i];
+        if (i != best && other.swapGroup == chosen.swapGroup) {
+            match.interchangeable
+                << QStringLiteral("%1 — %2 (%3)").arg(other.boardId, other.cpuPlatform, other.series);
+        }
+    }
+    return match;
+}
+
+QVariantMap boardMap(const LaptopMatch &match)
+{
+    return {
+        {QStringLiteral("found"), match.found},
+        {QStringLiteral("brand"), match.brand},
+        {QStringLiteral("series"), match.series},
+        {QStringLiteral("formFactor"), match.formFactor},
+        {QStringLiteral("cpuPlatform"), match.cpuPlatform},
+        {QStringLiteral("cpuSoldered"), match.cpuSoldered},
+        {QStringLiteral("cpuUpgradable"), !match.cpuSoldered},
+        {QStringLiteral("cpuOptions"), match.cpuOptions},
+        {QStringLiteral("maxRam"), match.maxRam},
+        {QStringLiteral("ramSlots"), match.ramSlots},
+        {QStringLiteral("ramType"), match.ramType},
+        {QStringLiteral("boardId"), match.boardId},
+        {QStringLiteral("swapGroup"), match.swapGroup},
+        {QStringLiteral("upgradeNote"), match.upgradeNote},
+        {QStringLiteral("interchangeable"), match.interchangeable},
+    };
+}

@@ -1,0 +1,81 @@
+#include "laptop/laptopverdict.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+namespace {
+
+int starsFor(int score)
+{
+    if (score >= 95)
+        return 5;
+    if (score >= 80)
+        return 4;
+    if (score >= 65)
+        return 3;
+    if (score >= 50)
+        return 2;
+    return 1;
+}
+
+} // namespace
+
+QVariantMap laptopVerdict(const QVariantList &findings)
+{
+    int majors = 0;
+    int minors = 0;
+    int upgrades = 0;
+    QStringList reasons;
+    for (const QVariant &item : findings) {
+        const QVariantMap finding = item.toMap();
+        const QString impact = finding.value(QStringLiteral("impact")).toString();
+        const QString label = finding.value(QStringLiteral("label")).toString();
+        if (impact == QLatin1String("major")) {
+            ++majors;
+            reasons << QStringLiteral("−28đ: %1").arg(label);
+        } else if (impact == QLatin1String("minor")) {
+            ++minors;
+            reasons << QStringLiteral("−9đ: %1").arg(label);
+        } else if (impact == QLatin1String("upgrade")) {
+            ++upgrades;
+            reasons << QStringLiteral("−3đ: %1 (nâng cấp hợp lệ)").arg(label);
+        }
+    }
+
+    const int score = std::clamp(100 - 28 * majors - 9 * minors - 3 * upgrades, 35, 100);
+    const int stars = starsFor(score);
+    const QString starText = QString(stars, QChar(0x2605)) + QString(5 - stars, QChar(0x2606));
+
+    QString level;
+    QString title;
+    QString text;
+    if (findings.isEmpty()) {
+        level = QStringLiteral("info");
+        title = QStringLiteral("Không đủ dữ liệu");
+        text = QStringLiteral(
+            "Chưa đủ dữ liệu chuẩn của hãng để đối chiếu chi tiết dòng máy này. Không kết luận khi "
+            "thiếu dữ liệu.");
+    } else if (majors >= 1) {
+        level = QStringLiteral("alert");
+        title = QStringLiteral("Có dấu hiệu thay đổi lớn");
+        text = QStringLiteral(
+            "Có dấu hiệu thay đổi linh kiện quan trọng (CPU / mainboard / màn hình). Khuyến nghị "
+            "kiểm tra thêm trước khi kết luận.");
+    } else if (minors == 0 && upgrades == 0) {
+        level = QStringLiteral("ok");
+        title = QStringLiteral("Nguyên bản");
+        text = QStringLiteral("Không phát hiện thay đổi linh kiện quan trọng. Cấu hình phù hợp chuẩn hãng.");
+    } else {
+        level = QStringLiteral("ok");
+        title = QStringLiteral("Đã nâng cấp hợp lệ");
+        text = QStringLiteral(
+            "Không phát hiện thay đổi linh kiện quan trọng. Máy có thể đã được nâng cấp hợp lệ "
+            "RAM/ổ cứng.");
+    }
+
+    return {{QStringLiteral("level"), level},    {QStringLiteral("title"), title},
+            {QStringLiteral("text"), text},      {QStringLiteral("score"), findings.isEmpty() ? 0 : score},
+            {QStringLiteral("stars"), stars},    {QStringLiteral("starText"), starText},
+            {QStringLiteral("reasons"), reasons}};
+}

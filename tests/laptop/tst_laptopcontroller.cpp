@@ -1,0 +1,140 @@
+#include "hardware/hardwarecontroller.h"
+#include "laptop/laptopcontroller.h"
+#include "realmachines.h"
+#include "testregistry.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+bool completeScan(HardwareController &hardware)
+{
+    QSignalSpy done(&hardware, &HardwareController::dataChanged);
+    hardware.scan();
+    return done.wait(5000);
+}
+
+QStringList labelsOf(const QVariantList &findings)
+{
+    QStringList labels;
+    for (const QVariant &finding : findings)
+        labels << finding.toMap().value("label").toString();
+    return labels;
+}
+
+} // namespace
+
+class TestLaptopController : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsEmptyAndNeverEvaluatesOnItsOwn()
+    {
+        auto snapshots = std::make_shared<SnapshotQueue>();
+        HardwareController hardware(queuedCollectorFactory(snapshots));
+        LaptopController laptop(&hardware);
+        QSignalSpy changed(&laptop, &LaptopController::matchChanged);
+        QCOMPARE(laptop.knownModels(), 54);
+        QVERIFY(!laptop.found());
+        QVERIFY(!laptop.isLaptop());
+        QVERIFY(laptop.board().isEmpty());
+        QVERIFY(laptop.findings().isEmpty());
+        QVERIFY(laptop.verdict().isEmpty());
+        QTest::qWait(50);
+        QCOMPARE(changed.count(), 0);
+
+        LaptopController detached(nullptr);
+        QCOMPARE(detached.knownModels(), 54);
+        QVERIFY(!detached.found());
+    }
+
+    void evaluatesOncePerScanBeforeLaterHandlers()
+    {
+        auto snapshots = std::make_shared<SnapshotQueue>();
+        snapshots->push_back(realMachine("D01"));
+        snapshots->push_back(realMachine("D05"));
+        HardwareController hardware(queuedCollectorFactory(snapshots));
+        LaptopController laptop(&hardware);
+        QSignalSpy changed(&laptop, &LaptopController::matchChanged);
+
+        QList<QPair<int, bool>> seenByLaterHandler;
+        connect(&hardware, &HardwareController::dataChanged, this,
+                [&]() { seenByLaterHandler << qMakePair(changed.count(), laptop.found()); });
+
+        QVERIFY(completeScan(hardware));
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(laptop.found());
+
+        // A rescan of a desktop replaces every member at once.
+        QVERIFY(completeScan(hardware));
+        QCOMPARE(changed.count(), 2);
+        QVERIFY(!laptop.found());
+        QVERIFY(!laptop.isLaptop());
+        QVERIFY(laptop.findings().isEmpty());
+        QVERIFY(laptop.verdict().isEmpty());
+
+        QCOMPARE(seenByLaterHandler, (QList<QPair<int, bool>>{{1, true}, {2, false}}));
+    }
+
+    void realMachinesEndToEnd_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("series");
+        QTest::addColumn<QStringList>("labels");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("score");
+
+        const QString listedCpu = "CPU đúng cấu hình hãng";
+        QTest::newRow("Dell Latitude 7490")
+            << "D01"
+            << "Dell Latitude E7470/7480/7490"
+            << QStringList{listedCpu, "Bo mạch chủ", "RAM còn nâng cấp được"} << "Nguyên bản" << 100;
+        QTest::newRow("Lenovo E14 by type code")
+            << "D02"
+            << "Lenovo ThinkPad E14/E15" << QStringList{listedCpu, "Bo mạch chủ", "RAM còn nâng cấp được"}
+            << "Nguyên bản" << 100;
+        QTest::newRow("ZenBook with soldered LPDDR3")
+            << "D03"
+            << "Asus ZenBook UX (13/14/15)" << QStringList{listedCpu, "Bo mạch chủ", "RAM đã đạt mức tối đa"}
+            << "Nguyên bản" << 100;
+        QTest::newRow("Toshiba outside the catalogue")
+            << "D04"
+            << "" << QStringList{"RAM không đồng nhất giữa các khe", "RAM còn nâng cấp được"}
+            << "Đã nâng cấp hợp lệ" << 97;
+        QTest::newRow("Dell desktop") << "D05"
+                                      << "" << QStringList{} << "" << 0;
+        QTest::newRow("Gigabyte desktop") << "D06"
+                                          << "" << QStringList{} << "" << 0;
+    }
+
+    void realMachinesEndToEnd()
+    {
+        QFETCH(QString, id);
+        QFETCH(QString, series);
+        QFETCH(QStringList, labels);
+        QFETCH(QString, title);
+        QFETCH(int, score);
+
+        auto snapshots = std::make_shared<SnapshotQueue>();
+        snapshots->push_back(realMachine(id));
+        QVERIFY2(!snapshots->front().system.isEmpty(), "test data missing");
+        HardwareController hardware(queuedCollectorFactory(snapshots));
+        LaptopController laptop(&hardware);
+        QVERIFY(completeScan(hardware));
+
+        QCOMPARE(laptop.isLaptop(), !title.isEmpty());
+        QCOMPARE(laptop.found(), !series.isEmpty());
+        QCOMPARE(laptop.board().value("series").toString(), series);
+        QCOMPARE(labelsOf(laptop.findings()), labels);
+        QCOMPARE(laptop.verdict().value("title").toString(), title);
+        QCOMPARE(laptop.verdict().value("score").toInt(), score);
+        if (id == "D01") {
+            QCOMPARE(laptop.findings().value(1).toMap().value("detail").toString(),
+                     QString("Main thực tế: Dell Inc. 0KP0FT · Dòng chuẩn: Dell Latitude 7000 (E74xx)."));
+        }
+    }
+};
+
+KELVARO_TEST(TestLaptopController)
+#include "tst_laptopcontroller.moc"

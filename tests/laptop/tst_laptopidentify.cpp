@@ -1,0 +1,130 @@
+#include "laptop/laptopcatalogue.h"
+#include "laptop/laptopidentify.h"
+#include "testregistry.h"
+
+#include <QTest>
+
+namespace {
+
+const QString kRyzen2500U = QStringLiteral("AMD Ryzen 5 2500U with Radeon Vega Mobile Gfx");
+const QString kCoreI5_8250U = QStringLiteral("Intel(R) Core(TM) i5-8250U CPU @ 1.60GHz");
+
+LaptopModel entry(const QString &series, const QStringList &keys, const QString &group)
+{
+    LaptopModel model;
+    model.brand = QStringLiteral("Test");
+    model.series = series;
+    model.matchKeys = keys;
+    model.cpuPlatform = series + QStringLiteral(" platform");
+    model.boardId = series + QStringLiteral(" board");
+    model.swapGroup = group;
+    return model;
+}
+
+} // namespace
+
+class TestLaptopIdentify : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Strings as real machines report them: manufacturer, model, system family, processor.
+    void realMachineNames_data()
+    {
+        QTest::addColumn<QString>("manufacturer");
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<QString>("cpu");
+        QTest::addColumn<QString>("series");
+
+        const auto row = [](const char *name, const QString &manufacturer, const QString &model,
+                            const QString &family, const QString &cpu, const QString &series) {
+            QTest::newRow(name) << manufacturer << model << family << cpu << series;
+        };
+        const QString coreI7_8565U = "Intel(R) Core(TM) i7-8565U CPU @ 1.80GHz";
+        const QString ryzen3500U = "AMD Ryzen 5 3500U with Radeon Vega Mobile Gfx";
+        row("HP 15-db with Ryzen: the Intel entry is skipped", "HP", "HP Laptop 15-db0xxx",
+            "103C_5335KV HP Notebook", kRyzen2500U, "HP 15-db (AMD)");
+        row("HP 15-db with Core i5", "HP", "HP Laptop 15-db0xxx", "", kCoreI5_8250U,
+            "HP 15-da / 15-db (Intel)");
+        row("tie without a processor name: the earlier entry", "HP", "HP Laptop 15-db0xxx", "", "",
+            "HP 15-da / 15-db (Intel)");
+        row("Lenovo machine type, family names the series", "LENOVO", "20L6001ATX", "ThinkPad T480",
+            kCoreI5_8250U, "Lenovo ThinkPad T480/T490");
+        row("Lenovo machine type without family is unknown", "LENOVO", "20L6001ATX", "", kCoreI5_8250U, "");
+        row("Huawei code as model", "HUAWEI", "NBLK-WAX9X", "MateBook D", ryzen3500U,
+            "Huawei MateBook D14/D15");
+        row("LG code as model", "LG Electronics", "14Z990-G.AA75A3", "LG gram", coreI7_8565U,
+            "LG Gram 14/15/16/17");
+        row("Dell Latitude 5490", "Dell Inc.", "Latitude 5490", "Latitude",
+            "Intel(R) Core(TM) i5-8350U CPU @ 1.70GHz", "Dell Latitude 5480/5490/5500");
+        row("Legion 5 Pro in the family only", "LENOVO", "82JU", "Legion 5 Pro 16ACH6H",
+            "AMD Ryzen 7 5800H with Radeon Graphics", "Lenovo Legion 5 / Y540 / Y545 (gaming)");
+        row("desktop", "Dell Inc.", "OptiPlex 3070", "OptiPlex", "Intel(R) Core(TM) i7-9700 CPU @ 3.00GHz",
+            "");
+        row("nothing reported", "", "", "", "", "");
+        row("firmware filler", "To Be Filled By O.E.M.", "To Be Filled By O.E.M.", "Default string", "", "");
+    }
+
+    void realMachineNames()
+    {
+        QFETCH(QString, manufacturer);
+        QFETCH(QString, model);
+        QFETCH(QString, family);
+        QFETCH(QString, cpu);
+        QFETCH(QString, series);
+        const LaptopMatch match = identifyLaptop(laptopCatalogue(), manufacturer, model, family, cpu);
+        QCOMPARE(match.found, !series.isEmpty());
+        QCOMPARE(match.series, series);
+    }
+
+    void matchCarriesTheEntry()
+    {
+        const LaptopMatch match =
+            identifyLaptop(laptopCatalogue(), "HP", "HP Laptop 15-db0xxx", "", kRyzen2500U);
+        const QVariantMap board = boardMap(match);
+        QCOMPARE(board.value("found").toBool(), true);
+        QCOMPARE(board.value("brand").toString(), QString("HP"));
+        QCOMPARE(board.value("cpuPlatform").toString(), QString("AMD Raven Ridge (FP5, BGA)"));
+        QCOMPARE(board.value("boardId").toString(), QString("HP 15-db (AMD)"));
+        QCOMPARE(board.value("ramSlots").toInt(), 2);
+        QCOMPARE(board.value("cpuSoldered").toBool(), true);
+        QCOMPARE(board.value("cpuUpgradable").toBool(), false);
+        QVERIFY(board.value("upgradeNote").toString().startsWith("CPU AMD hàn chết"));
+        QCOMPARE(board.value("interchangeable").toStringList(), QStringList());
+    }
+
+    void noMatchGivesTheDefaultBoard()
+    {
+        const QVariantMap board =
+            boardMap(identifyLaptop(laptopCatalogue(), "Dell Inc.", "OptiPlex 3070", "", ""));
+        QCOMPARE(board.size(), 15);
+        QCOMPARE(board.value("found").toBool(), false);
+        QCOMPARE(board.value("cpuSoldered").toBool(), true);
+        QCOMPARE(board.value("cpuUpgradable").toBool(), false);
+        QCOMPARE(board.value("ramSlots").toInt(), 0);
+        QCOMPARE(board.value("series").toString(), QString());
+        QVERIFY(board.value("interchangeable").toStringList().isEmpty());
+    }
+
+    void laterEntryWithMoreMatchWins()
+    {
+        const QVector<LaptopModel> catalogue{entry("Alpha", {"alpha", "zzz"}, "a"),
+                                             entry("Alpha 15", {"alpha 15", "yyy"}, "b")};
+        QCOMPARE(identifyLaptop(catalogue, "Maker", "Alpha 15", "", "").series, QString("Alpha 15"));
+        QCOMPARE(identifyLaptop(catalogue, "Maker", "Alpha 14", "", "").series, QString("Alpha"));
+    }
+
+    void interchangeableBoardsOfTheSameGroup()
+    {
+        const QVector<LaptopModel> catalogue{
+            entry("Alpha 14", {"alpha 14"}, "alpha"), entry("Beta 15", {"beta 15"}, "other"),
+            entry("Alpha 15", {"alpha 15"}, "alpha"), entry("Alpha 13", {"alpha 13"}, "alpha")};
+        const LaptopMatch match = identifyLaptop(catalogue, "Maker", "Alpha 15 X", "", "");
+        QCOMPARE(match.series, QString("Alpha 15"));
+        QCOMPARE(match.interchangeable, QStringList({"Alpha 14 board — Alpha 14 platform (Alpha 14)",
+                                                     "Alpha 13 board — Alpha 13 platform (Alpha 13)"}));
+    }
+};
+
+KELVARO_TEST(TestLaptopIdentify)
+#include "tst_laptopidentify.moc"
