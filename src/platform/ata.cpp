@@ -65,7 +65,8 @@ std::string deviceText(std::string_view raw)
     text.reserve(raw.size());
     for (const char ch : raw) {
         const auto byte = static_cast<unsigned char>(ch);
-        if (byte < 0x20 || (byte >= 0x7F && byte < 0xA0)) {
+        // Controls, the no-break space and the soft hyphen would print as nothing or break a line.
+        if (byte < 0x20 || (byte >= 0x7F && byte <= 0xA0) || byte == 0xAD) {
             text += ' ';
         } else if (byte < 0x80) {
             text += ch;

@@ -32,8 +32,8 @@ Command smartReadData();
 std::array<std::uint8_t, 16> passThrough16(const Command &command);
 std::array<std::uint8_t, 12> passThrough12(const Command &command);
 
-// Device-reported text as UTF-8: bytes are Latin-1, control characters become spaces, and the
-// result is trimmed. Drives pad with spaces or zeros and sometimes send garbage.
+// Device-reported text as UTF-8: bytes are Latin-1, control and invisible characters become
+// spaces, and the result is trimmed. Drives pad with spaces or zeros and sometimes send garbage.
 std::string deviceText(std::string_view raw);
 
 // An IDENTIFY string: `words` words from `firstWord`, each giving its high byte then its low byte.

@@ -1,6 +1,7 @@
 #include "hardware/drivepages.h"
 #include "hardware/driveprobe.h"
 #include "hardware/profile/replaysource.h"
+#include "platform/ata.h"
 #include "testregistry.h"
 
 #include <QFile>
@@ -377,11 +378,23 @@ private slots:
 
     void hostileIdentifyStrings()
     {
-        platform::Page page = identifyPage(0, "AB\ncd\x01\x7f\xe9");
+        platform::Page page = identifyPage(0, "AB\ncd\x01\x7f\xe9\xad\xa0");
         const SmartReading r = read(ata(page, std::nullopt));
         QCOMPARE(r.model, QStringLiteral("AB cd  é"));
         for (const QChar ch : r.model)
             QVERIFY(ch.isPrint());
+    }
+
+    // The command blocks every SATA drive is read with, on both systems.
+    void passThroughCommandBlocks()
+    {
+        const auto cdb16 = platform::ata::passThrough16(platform::ata::smartReadData());
+        const std::array<std::uint8_t, 16> expected16 = {0x85, 0x08, 0x0E, 0, 0xD0, 0,    1,    0,
+                                                         0,    0,    0x4F, 0, 0xC2, 0xA0, 0xB0, 0};
+        QVERIFY(cdb16 == expected16);
+        const auto cdb12 = platform::ata::passThrough12(platform::ata::identifyDevice());
+        const std::array<std::uint8_t, 12> expected12 = {0xA1, 0x08, 0x0E, 0, 1, 0, 0, 0, 0xA0, 0xEC, 0, 0};
+        QVERIFY(cdb12 == expected12);
     }
 
     void logLineNamesTheCounts()
