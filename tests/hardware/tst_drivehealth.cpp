@@ -188,7 +188,6 @@ private slots:
         QTest::addColumn<int>("health");
         QTest::newRow("r5 = 10: 71.43 rounds down") << smartPage({{5, 100, 10}}) << false << 71;
         QTest::newRow("r5 = 30: capped at 73") << smartPage({{5, 100, 30}}) << false << 27;
-        QTest::newRow("r5 = 7: exactly 20") << smartPage({{5, 100, 7}}) << false << 80;
         QTest::newRow("r197 = 5") << smartPage({{197, 100, 5}}) << false << 80;
         QTest::newRow("r196 = 100: capped at 30") << smartPage({{196, 100, 100}}) << false << 70;
         QTest::newRow("r187 and r198 multiply") << smartPage({{187, 100, 5}, {198, 100, 5}}) << false << 64;
@@ -242,7 +241,6 @@ private slots:
         QTest::newRow("unreported, SSD attribute") << 0u << true << false << 1;
         QTest::newRow("unreported, storage class hint") << 0u << false << true << 1;
         QTest::newRow("reserved 1024 is unknown") << 1024u << false << false << 0;
-        QTest::newRow("0xFFFF is unknown") << 0xFFFFu << true << false << 1;
     }
 
     void mediaRule()

@@ -175,17 +175,14 @@ private slots:
         QCOMPARE(nvme.value("capacity").toString(), QStringLiteral("238 GB"));
         QCOMPARE(nvme.value("serial").toString(), QStringLiteral("LHW291729213AB6"));
         QCOMPARE(nvme.value("firmware").toString(), QStringLiteral("211210WD"));
-        QCOMPARE(nvme.value("manufacturer").toString(), QStringLiteral("Western Digital"));
         QCOMPARE(nvme.value("mediaType").toString(), QStringLiteral("SSD"));
         QCOMPARE(nvme.value("temperature").toString(), QStringLiteral("45 °C"));
-        QCOMPARE(nvme.value("health").toString(), QStringLiteral("Không đọc được SMART"));
 
         // The kernel's IDENTIFY copy gives the whole model, its serial and firmware, and the media.
         const QVariantMap sata = disks[2].toMap();
         QCOMPARE(sata.value("interface").toString(), QStringLiteral("IDE"));
         QCOMPARE(sata.value("serial").toString(), QStringLiteral("LHW14EF982D64F3"));
         QCOMPARE(sata.value("firmware").toString(), QStringLiteral("EMT02B6Q"));
-        QCOMPARE(sata.value("manufacturer").toString(), QStringLiteral("Samsung"));
         QCOMPARE(sata.value("mediaType").toString(), QStringLiteral("SSD"));
         QCOMPARE(sata.value("temperature").toString(), QStringLiteral("31 °C"));
 
@@ -219,10 +216,6 @@ private slots:
                                           {{"DeviceId", "3"}, {"MediaType", 0}, {"BusType", 7}},
                                           {{"DeviceId", "4"}, {"MediaType", 0}, {"BusType", 1}}};
         QCOMPARE(physical, expected);
-        const QList<QVariantMap> counters = storage.query(
-            QStringLiteral("SELECT DeviceId, Wear, Temperature FROM MSFT_StorageReliabilityCounter"));
-        QCOMPARE(counters, (QList<QVariantMap>{{{"DeviceId", "1"}, {"Temperature", 45}},
-                                               {{"DeviceId", "2"}, {"Temperature", 31}}}));
 
         WmiConnection cimv2(source);
         QVERIFY(cimv2.open(QStringLiteral("ROOT\\CIMV2")));
@@ -233,7 +226,6 @@ private slots:
                                          {"Size", "256060514304"},
                                          {"Partitions", 3},
                                          {"MediaType", "Fixed hard disk media"}}));
-        QCOMPARE(drives[3].value("MediaType").toString(), QStringLiteral("External hard disk media"));
     }
 
     void linuxDrivePagesWithoutPrivileges()
