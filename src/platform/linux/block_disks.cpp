@@ -122,12 +122,13 @@ DiskSortKey diskSortKey(const std::string &name)
     return key;
 }
 
-} // namespace
-
+// Orders "sdz" before "sdaa" and "nvme2n1" before "nvme10n1".
 bool diskNameLess(const std::string &a, const std::string &b)
 {
     return diskSortKey(a) < diskSortKey(b);
 }
+
+} // namespace
 
 std::vector<BlockDisk> listWholeDisks(const SysRoot &root)
 {

@@ -34,7 +34,4 @@ std::string nvmeController(const SysRoot &root, const BlockDisk &disk);
 // without privileges.
 std::optional<Page> identifyFromVpd(const SysRoot &root, const BlockDisk &disk);
 
-// Orders "sdz" < "sdaa" and "nvme2n1" < "nvme10n1".
-bool diskNameLess(const std::string &a, const std::string &b);
-
 } // namespace platform::linuxbackend
