@@ -1,7 +1,36 @@
+#include "hardware/diskrules.h"
+#include "hardware/driveprobe.h"
 #include "hardware/windowscollector.h"
 
-// Not gathered yet.
-QVariantList collectDisks(const CollectContext &)
+#include <QDebug>
+
+QVariantList collectDisks(const CollectContext &context)
 {
-    return {};
+    const QList<QVariantMap> drives = context.cimv2.query(QStringLiteral(
+        "SELECT Model, SerialNumber, Size, InterfaceType, MediaType, FirmwareRevision, Partitions, "
+        "Index FROM Win32_DiskDrive"));
+
+    QList<QVariantMap> physicalDisks;
+    QList<QVariantMap> counters;
+    {
+        WmiConnection storage(context.source);
+        if (storage.open(QStringLiteral("ROOT\\Microsoft\\Windows\\Storage"))) {
+            physicalDisks = storage.query(QStringLiteral(
+                "SELECT DeviceId, MediaType, BusType, HealthStatus, SpindleSpeed FROM MSFT_PhysicalDisk"));
+            counters = storage.query(QStringLiteral("SELECT DeviceId, Wear, Temperature, PowerOnHours, "
+                                                    "ReadErrorsUncorrected, WriteErrorsUncorrected FROM "
+                                                    "MSFT_StorageReliabilityCounter"));
+        }
+    }
+
+    QVariantList disks;
+    for (const QVariantMap &drive : drives) {
+        const int n = diskIndex(drive);
+        const QVariantMap physicalDisk = rowForDevice(physicalDisks, n);
+        const bool ssdHint = storageClassTexts(physicalDisk).media == QLatin1String("SSD");
+        const SmartReading probe = probeDrive(context.source, n, ssdHint);
+        qWarning().noquote() << diskLogLine(n, drive, probe);
+        disks.append(diskEntry(drive, physicalDisk, rowForDevice(counters, n), probe));
+    }
+    return disks;
 }

@@ -1,0 +1,252 @@
+#include "hardware/diskrules.h"
+
+#include "hardware/rowreaders.h"
+#include "hardware/textformats.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+
+namespace {
+
+struct BrandKey {
+    const char *key;
+    const char *brand;
+};
+
+// Searched in this order: "SK HYNIX" before "HYNIX", "WESTERN DIGITAL" before "WDC".
+constexpr BrandKey kBrands[] = {
+    {"SAMSUNG", "Samsung"},
+    {"KINGSTON", "Kingston"},
+    {"TOSHIBA", "Toshiba"},
+    {"CRUCIAL", "Crucial"},
+    {"MICRON", "Micron"},
+    {"INTEL", "Intel"},
+    {"SANDISK", "SanDisk"},
+    {"SEAGATE", "Seagate"},
+    {"HITACHI", "Hitachi"},
+    {"HGST", "HGST"},
+    {"WESTERN DIGITAL", "Western Digital"},
+    {"WDC", "Western Digital"},
+    {"ADATA", "ADATA"},
+    {"CORSAIR", "Corsair"},
+    {"PNY", "PNY"},
+    {"PLEXTOR", "Plextor"},
+    {"GIGABYTE", "Gigabyte"},
+    {"PATRIOT", "Patriot"},
+    {"TEAM", "TeamGroup"},
+    {"LEXAR", "Lexar"},
+    {"SK HYNIX", "SK hynix"},
+    {"HYNIX", "SK hynix"},
+    {"APACER", "Apacer"},
+    {"NETAC", "Netac"},
+    {"COLORFUL", "Colorful"},
+    {"FANXIANG", "Fanxiang"},
+    {"KINGSPEC", "KingSpec"},
+    {"MAXTOR", "Maxtor"},
+    {"FUJITSU", "Fujitsu"},
+};
+
+constexpr BrandKey kModelPrefixes[] = {
+    {"WD", "Western Digital"}, {"ST", "Seagate"}, {"MZ", "Samsung"}, {"CT", "Crucial"}, {"MK", "Toshiba"},
+};
+
+std::optional<int> strictInt(const QVariantMap &row, const char *key)
+{
+    const QVariant value = row.value(QLatin1String(key));
+    if (!value.isValid())
+        return std::nullopt;
+    bool ok = false;
+    const int number =
+        value.type() == QVariant::String ? value.toString().trimmed().toInt(&ok) : value.toInt(&ok);
+    return ok ? std::optional<int>(number) : std::nullopt;
+}
+
+QString healthTextForPercent(int percent)
+{
+    if (percent >= 60)
+        return QStringLiteral("Tốt");
+    if (percent < 30)
+        return QStringLiteral("Lỗi");
+    return QStringLiteral("Cảnh báo");
+}
+
+// A log entry is one line whatever the device put in its strings.
+QString oneLine(QString text)
+{
+    for (QChar &ch : text) {
+        if (ch.category() == QChar::Other_Control)
+            ch = QLatin1Char(' ');
+    }
+    return text;
+}
+
+} // namespace
+
+QString diskBrand(const QString &model)
+{
+    const QString trimmed = model.trimmed();
+    if (trimmed.isEmpty())
+        return {};
+    const QString upper = trimmed.toUpper();
+    for (const BrandKey &entry : kBrands) {
+        if (upper.contains(QLatin1String(entry.key)))
+            return QString::fromUtf8(entry.brand);
+    }
+    for (const BrandKey &entry : kModelPrefixes) {
+        if (upper.startsWith(QLatin1String(entry.key)))
+            return QString::fromUtf8(entry.brand);
+    }
+    static const QRegularExpression separator(QStringLiteral("[\\s_-]"));
+    const int end = trimmed.indexOf(separator);
+    return end < 0 ? trimmed : trimmed.left(end);
+}
+
+bool isGenericDiskModel(const QString &model)
+{
+    return model.isEmpty() || model.contains(QLatin1String("SCSI Disk Device"), Qt::CaseInsensitive) ||
+           model.contains(QLatin1String("USB Device"), Qt::CaseInsensitive) ||
+           model.contains(QLatin1String("ATA Device"), Qt::CaseInsensitive);
+}
+
+DiskIdentity reconcileDiskIdentity(const QString &wmiModel, const QString &wmiSerial,
+                                   const QString &wmiFirmware, const SmartReading &probe)
+{
+    const bool generic = isGenericDiskModel(wmiModel);
+    const auto pick = [generic](const QString &wmi, const QString &identify) {
+        if (generic && !identify.isEmpty())
+            return identify;
+        return wmi.isEmpty() ? identify : wmi;
+    };
+    DiskIdentity identity;
+    identity.model = generic && !probe.model.isEmpty() ? probe.model : wmiModel;
+    identity.serial = pick(wmiSerial, probe.serial);
+    identity.firmware = pick(wmiFirmware, probe.firmware);
+    return identity;
+}
+
+QString storageMediaText(int mediaType)
+{
+    switch (mediaType) {
+    case 3:
+        return QStringLiteral("HDD");
+    case 4:
+        return QStringLiteral("SSD");
+    case 5:
+        return QStringLiteral("SCM");
+    default:
+        return {};
+    }
+}
+
+QString storageHealthText(int healthStatus)
+{
+    switch (healthStatus) {
+    case 0:
+        return QStringLiteral("Tốt");
+    case 1:
+        return QStringLiteral("Cảnh báo");
+    case 2:
+        return QStringLiteral("Lỗi");
+    default:
+        return {};
+    }
+}
+
+StorageClassTexts storageClassTexts(const QVariantMap &physicalDisk)
+{
+    // A missing property is no statement: an absent HealthStatus must not read as 0, "healthy".
+    StorageClassTexts texts;
+    if (const auto media = strictInt(physicalDisk, "MediaType"))
+        texts.media = storageMediaText(*media);
+    if (const auto health = strictInt(physicalDisk, "HealthStatus"))
+        texts.health = storageHealthText(*health);
+    return texts;
+}
+
+DiskHealthResult diskHealth(const QString &storageHealth, const SmartReading &probe,
+                            const QVariantMap &counter)
+{
+    DiskHealthResult result{storageHealth, -1};
+    if (probe.valid && probe.health >= 0) {
+        result.percent = std::min(probe.health, 100);
+    } else if (const auto wear = strictInt(counter, "Wear"); wear && *wear >= 0 && *wear <= 100) {
+        result.percent = 100 - *wear;
+    }
+    if (result.percent >= 0) {
+        result.text = healthTextForPercent(result.percent);
+    } else if (result.text.isEmpty()) {
+        result.text = QStringLiteral("Không đọc được SMART");
+    } else if (result.text == QStringLiteral("Cảnh báo")) {
+        result.percent = 50;
+    } else if (result.text == QStringLiteral("Lỗi")) {
+        result.percent = 20;
+    }
+    return result;
+}
+
+QVariantMap diskEntry(const QVariantMap &drive, const QVariantMap &physicalDisk, const QVariantMap &counter,
+                      const SmartReading &probe)
+{
+    QVariantMap disk;
+    putText(disk, QStringLiteral("capacity"), sizeText(rowUInt64(drive, "Size")));
+    putText(disk, QStringLiteral("interface"), rowText(drive, "InterfaceType"));
+
+    const StorageClassTexts storage = storageClassTexts(physicalDisk);
+    const DiskIdentity identity = reconcileDiskIdentity(
+        rowText(drive, "Model"), rowText(drive, "SerialNumber"), rowText(drive, "FirmwareRevision"), probe);
+    putText(disk, QStringLiteral("model"), identity.model);
+    putText(disk, QStringLiteral("serial"), identity.serial);
+    putText(disk, QStringLiteral("firmware"), identity.firmware);
+    putText(disk, QStringLiteral("manufacturer"), diskBrand(identity.model));
+
+    const QString media = probe.media == 1   ? QStringLiteral("SSD")
+                          : probe.media == 0 ? QStringLiteral("HDD")
+                                             : storage.media;
+    putText(disk, QStringLiteral("mediaType"), media);
+
+    const DiskHealthResult health = diskHealth(storage.health, probe, counter);
+    disk.insert(QStringLiteral("health"), health.text);
+    if (health.percent >= 0)
+        disk.insert(QStringLiteral("healthPercent"), health.percent);
+
+    const qint64 hours =
+        probe.valid && probe.powerOnHours >= 0
+            ? probe.powerOnHours
+            : static_cast<qint64>(std::min<quint64>(rowUInt64(counter, "PowerOnHours"), INT64_MAX));
+    if (hours > 0)
+        disk.insert(QStringLiteral("powerOnHours"), QStringLiteral("%1 giờ").arg(hours));
+
+    const int temperature =
+        probe.valid && probe.temperature >= 1 ? probe.temperature : rowInt(counter, "Temperature");
+    if (temperature >= 1)
+        disk.insert(QStringLiteral("temperature"), QStringLiteral("%1 °C").arg(temperature));
+    return disk;
+}
+
+QString diskLogLine(int index, const QVariantMap &drive, const SmartReading &probe)
+{
+    return oneLine(QStringLiteral("DISK%1 wmiModel='%2' idModel='%3' wmiSerial='%4' idSerial='%5' wmiFw='%6' "
+                                  "idFw='%7' media=%8 size=%9")
+                       .arg(QString::number(index), rowText(drive, "Model"), probe.model,
+                            rowText(drive, "SerialNumber"), probe.serial, rowText(drive, "FirmwareRevision"),
+                            probe.firmware, QString::number(probe.media),
+                            sizeText(rowUInt64(drive, "Size"))));
+}
+
+int diskIndex(const QVariantMap &drive)
+{
+    const auto index = strictInt(drive, "Index");
+    return index && *index >= 0 ? *index : -1;
+}
+
+QVariantMap rowForDevice(const QList<QVariantMap> &rows, int n)
+{
+    for (const QVariantMap &row : rows) {
+        if (strictInt(row, "DeviceId") == n)
+            return row;
+    }
+    return {};
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "hardware/smartreading.h"
+
+#include <QString>
+#include <QVariantMap>
+
+// The rules that merge what WMI, the storage classes and the drive itself say about one disk.
+
+// Maker of a disk from its model text; empty for an empty model.
+QString diskBrand(const QString &model);
+
+// Models that name the driver rather than the drive ("SCSI Disk Device", "USB Device", ...).
+bool isGenericDiskModel(const QString &model);
+
+struct DiskIdentity {
+    QString model, serial, firmware;
+};
+DiskIdentity reconcileDiskIdentity(const QString &wmiModel, const QString &wmiSerial,
+                                   const QString &wmiFirmware, const SmartReading &probe);
+
+// MSFT_PhysicalDisk MediaType and HealthStatus as texts; empty for codes without one.
+QString storageMediaText(int mediaType);
+QString storageHealthText(int healthStatus);
+
+// Storage-class texts of one MSFT_PhysicalDisk row (an empty row when the disk has none).
+struct StorageClassTexts {
+    QString media, health;
+};
+StorageClassTexts storageClassTexts(const QVariantMap &physicalDisk);
+
+struct DiskHealthResult {
+    QString text;
+    int percent = -1; // -1 when unknown
+};
+DiskHealthResult diskHealth(const QString &storageHealth, const SmartReading &probe,
+                            const QVariantMap &counter);
+
+// One entry of `disks` from the Win32_DiskDrive row, the disk's MSFT_PhysicalDisk and
+// MSFT_StorageReliabilityCounter rows (empty when absent) and the probe's reading.
+QVariantMap diskEntry(const QVariantMap &drive, const QVariantMap &physicalDisk, const QVariantMap &counter,
+                      const SmartReading &probe);
+
+// The diagnostic line that compares the WMI and IDENTIFY names of disk n.
+QString diskLogLine(int index, const QVariantMap &drive, const SmartReading &probe);
+
+// Win32_DiskDrive `Index`; -1 when the row has none, so that no other disk's data is taken.
+int diskIndex(const QVariantMap &drive);
+
+// The first row whose `DeviceId` is the decimal number n; an empty row when none is.
+QVariantMap rowForDevice(const QList<QVariantMap> &rows, int n);
