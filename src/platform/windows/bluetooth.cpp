@@ -1,7 +1,8 @@
 #include "platform/windows/windows_source.h"
 
-#include <bluetoothapis.h>
 #include <windows.h>
+
+#include <bluetoothapis.h>
 
 namespace platform::windowsbackend {
 

@@ -1,9 +1,11 @@
 #include "platform/windows/windows_source.h"
 
-#include <iphlpapi.h>
-#include <windows.h>
+// Winsock before the IP Helper and Windows headers.
 #include <winsock2.h>
 #include <ws2tcpip.h>
+
+#include <iphlpapi.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <vector>

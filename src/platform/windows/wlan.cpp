@@ -1,6 +1,7 @@
 #include "platform/windows/windows_source.h"
 
 #include <windows.h>
+
 #include <wlanapi.h>
 
 #include <algorithm>
