@@ -72,39 +72,34 @@ void appendObjects(DBusMessage *message, const std::map<std::string, Interfaces>
     dbus_message_iter_close_container(&top, &paths);
 }
 
-// A laptop radio with a paired headset, a trusted mouse, a phone seen nearby and a device of
-// a second radio.
+// A laptop radio with a paired headset, a connected mouse, a trusted keyboard, a phone only seen
+// nearby and a device of a second radio.
 std::map<std::string, Interfaces> laptopObjects()
 {
-    auto device = [](const char *adapter, const char *name, bool paired, bool connected) {
+    auto device = [](const char *adapter, const char *name, bool paired, bool connected, bool trusted) {
         return Interfaces{{"org.bluez.Device1",
                            {{"Adapter", std::string(adapter)},
                             {"Alias", std::string(name)},
                             {"Paired", paired},
                             {"Connected", connected},
-                            {"Class", std::uint32_t(0x240404)}}},
-                          {"org.freedesktop.DBus.Properties", {}}};
+                            {"Trusted", trusted}}}};
     };
-    std::map<std::string, Interfaces> objects{
+    const char *hci0 = "/org/bluez/hci0";
+    return {
         {"/org/bluez", {{"org.bluez.AgentManager1", {}}}},
-        {"/org/bluez/hci0",
+        // An alias of an unexpected type is ignored, not misread.
+        {hci0,
          {{"org.bluez.Adapter1",
            {{"Address", std::string("34:F3:9A:11:22:37")},
             {"Name", std::string("latitude")},
-            {"Alias", std::string("LAPTOP-7490")},
-            {"Powered", true}}}}},
-        {"/org/bluez/hci0/dev_14_3F_A6_00_11_22", device("/org/bluez/hci0", "WH-1000XM4", true, true)},
-        {"/org/bluez/hci0/dev_5C_E9_1E_33_44_55", device("/org/bluez/hci0", "Galaxy A52", false, false)},
-        {"/org/bluez/hci0/dev_D4_8A_FC_66_77_88", device("/org/bluez/hci0", "MX Master 3", false, true)},
-        {"/org/bluez/hci1/dev_00_1A_7D_DA_71_13", device("/org/bluez/hci1", "Other radio", true, false)},
+            {"Alias", std::uint32_t(7)}}}}},
+        {"/org/bluez/hci0/dev_14_3F_A6_00_11_22", device(hci0, "WH-1000XM4", true, true, true)},
+        {"/org/bluez/hci0/dev_5C_E9_1E_33_44_55", device(hci0, "Galaxy A52", false, false, false)},
+        {"/org/bluez/hci0/dev_AA_BB_CC_DD_EE_FF", device(hci0, "Keyboard K380", false, false, true)},
+        {"/org/bluez/hci0/dev_D4_8A_FC_66_77_88", device(hci0, "MX Master 3", false, true, false)},
+        {"/org/bluez/hci1/dev_00_1A_7D_DA_71_13",
+         device("/org/bluez/hci1", "Other radio", true, false, true)},
     };
-    // A trusted device that never paired (an HID that bonds on connect).
-    objects["/org/bluez/hci0/dev_AA_BB_CC_DD_EE_FF"] =
-        device("/org/bluez/hci0", "Keyboard K380", false, false);
-    objects["/org/bluez/hci0/dev_AA_BB_CC_DD_EE_FF"]["org.bluez.Device1"]["Trusted"] = true;
-    // An adapter property of an unexpected type is ignored, not misread.
-    objects["/org/bluez/hci0"]["org.bluez.Adapter1"]["Alias"] = std::uint32_t(7);
-    return objects;
 }
 
 struct DBusMessageUnref {

@@ -104,22 +104,14 @@ class TestNl80211 : public QObject {
     Q_OBJECT
 
 private slots:
-    void channels()
+    void channelsAndSignal()
     {
-        const std::pair<std::uint32_t, std::uint32_t> table[] = {
-            {2412, 1},   {2437, 6}, {2472, 13}, {2484, 14},  {5180, 36}, {5745, 149}, {5885, 177},
-            {4920, 184}, {5955, 1}, {5935, 2},  {7115, 233}, {60480, 2}, {0, 0},      {3000, 0}};
-        for (const auto &[mhz, channel] : table)
+        const std::pair<std::uint32_t, std::uint32_t> channels[] = {
+            {2412, 1}, {2484, 14}, {5745, 149}, {4920, 184}, {5935, 2}, {5955, 1}, {60480, 2}, {3000, 0}};
+        for (const auto &[mhz, channel] : channels)
             QCOMPARE(channelOfFrequency(mhz), channel);
-    }
-
-    void signalQuality()
-    {
         QCOMPARE(signalQualityOfDbm(-110), 0u);
-        QCOMPARE(signalQualityOfDbm(-100), 0u);
-        QCOMPARE(signalQualityOfDbm(-75), 50u);
         QCOMPARE(signalQualityOfDbm(-59), 82u);
-        QCOMPARE(signalQualityOfDbm(-50), 100u);
         QCOMPARE(signalQualityOfDbm(-20), 100u);
     }
 
