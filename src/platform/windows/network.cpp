@@ -1,0 +1,121 @@
+#include "platform/windows/windows_source.h"
+
+// Winsock before the IP Helper and Windows headers.
+#include <winsock2.h>
+#include <ws2tcpip.h>
+
+#include <iphlpapi.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace platform::windowsbackend {
+
+namespace {
+
+constexpr ULONG adapterFlags = GAA_FLAG_SKIP_ANYCAST | GAA_FLAG_SKIP_MULTICAST | GAA_FLAG_INCLUDE_GATEWAYS;
+constexpr ULONG initialBufferBytes = 16384;
+
+// Winsock must be started for InetNtopW; undone when the enumeration ends.
+class WinsockScope {
+public:
+    WinsockScope()
+    {
+        WSADATA data{};
+        started_ = WSAStartup(MAKEWORD(2, 2), &data) == 0;
+    }
+    ~WinsockScope()
+    {
+        if (started_)
+            WSACleanup();
+    }
+    WinsockScope(const WinsockScope &) = delete;
+    WinsockScope &operator=(const WinsockScope &) = delete;
+
+private:
+    bool started_ = false;
+};
+
+std::string utf8(const wchar_t *text)
+{
+    if (!text || !*text)
+        return {};
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    if (bytes <= 1)
+        return {};
+    std::string out(static_cast<std::size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), bytes, nullptr, nullptr);
+    out.resize(static_cast<std::size_t>(bytes - 1));
+    return out;
+}
+
+// Empty for families other than IPv4 and IPv6 and for addresses that do not format.
+std::string addressText(const SOCKET_ADDRESS &address)
+{
+    const sockaddr *sa = address.lpSockaddr;
+    if (!sa)
+        return {};
+    wchar_t buffer[65] = {};
+    const void *raw = nullptr;
+    if (sa->sa_family == AF_INET && address.iSockaddrLength >= static_cast<INT>(sizeof(sockaddr_in)))
+        raw = &reinterpret_cast<const sockaddr_in *>(sa)->sin_addr;
+    else if (sa->sa_family == AF_INET6 && address.iSockaddrLength >= static_cast<INT>(sizeof(sockaddr_in6)))
+        raw = &reinterpret_cast<const sockaddr_in6 *>(sa)->sin6_addr;
+    if (!raw || !InetNtopW(sa->sa_family, const_cast<void *>(raw), buffer, 65))
+        return {};
+    return utf8(buffer);
+}
+
+template <typename Entry> std::vector<std::string> addressList(const Entry *first)
+{
+    std::vector<std::string> list;
+    for (const Entry *entry = first; entry; entry = entry->Next) {
+        std::string text = addressText(entry->Address);
+        if (!text.empty())
+            list.push_back(std::move(text));
+    }
+    return list;
+}
+
+NetworkAdapter adapterOf(const IP_ADAPTER_ADDRESSES &a)
+{
+    NetworkAdapter adapter;
+    adapter.ifType = a.IfType;
+    adapter.friendlyName = utf8(a.FriendlyName);
+    adapter.description = utf8(a.Description);
+    adapter.adapterName = a.AdapterName ? a.AdapterName : "";
+    const ULONG length = std::min<ULONG>(a.PhysicalAddressLength, MAX_ADAPTER_ADDRESS_LENGTH);
+    adapter.physicalAddress.assign(a.PhysicalAddress, a.PhysicalAddress + length);
+    adapter.operStatus = static_cast<std::uint32_t>(a.OperStatus);
+    adapter.transmitLinkSpeed = a.TransmitLinkSpeed;
+    adapter.receiveLinkSpeed = a.ReceiveLinkSpeed;
+    adapter.unicast = addressList(a.FirstUnicastAddress);
+    adapter.gateways = addressList(a.FirstGatewayAddress);
+    adapter.dnsServers = addressList(a.FirstDnsServerAddress);
+    return adapter;
+}
+
+} // namespace
+
+std::vector<NetworkAdapter> WindowsSource::networkAdapters()
+{
+    WinsockScope winsock;
+    ULONG size = initialBufferBytes;
+    std::vector<unsigned char> buffer(size);
+    ULONG result = GetAdaptersAddresses(AF_UNSPEC, adapterFlags, nullptr,
+                                        reinterpret_cast<IP_ADAPTER_ADDRESSES *>(buffer.data()), &size);
+    if (result == ERROR_BUFFER_OVERFLOW) {
+        buffer.assign(size, 0);
+        result = GetAdaptersAddresses(AF_UNSPEC, adapterFlags, nullptr,
+                                      reinterpret_cast<IP_ADAPTER_ADDRESSES *>(buffer.data()), &size);
+    }
+    std::vector<NetworkAdapter> adapters;
+    if (result != NO_ERROR)
+        return adapters;
+    for (auto *a = reinterpret_cast<const IP_ADAPTER_ADDRESSES *>(buffer.data()); a; a = a->Next)
+        adapters.push_back(adapterOf(*a));
+    return adapters;
+}
+
+} // namespace platform::windowsbackend

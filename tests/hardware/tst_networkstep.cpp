@@ -1,0 +1,329 @@
+#include "hardware/networkrules.h"
+#include "hardware/networkstep.h"
+#include "hardware/profile/profilejson.h"
+#include "hardware/profile/replaysource.h"
+#include "hardware/windowscollector.h"
+#include "testregistry.h"
+
+#include <QTest>
+
+namespace {
+
+struct StepResult {
+    QVariantList network;
+    QVariantMap bluetooth;
+};
+
+StepResult runStep(platform::Source &source)
+{
+    WmiConnection cimv2(source);
+    StepResult result;
+    collectNetwork(CollectContext{source, cimv2}, result.network, result.bluetooth);
+    return result;
+}
+
+StepResult runProfile(const QString &name)
+{
+    const ProfileParse parse = readProfile(QStringLiteral(KELVARO_TEST_DATA "/network/profiles/") + name);
+    if (!parse.data)
+        qFatal("%s", qPrintable(parse.error));
+    ReplaySource source(std::make_shared<const ProfileData>(*parse.data));
+    return runStep(source);
+}
+
+platform::NetworkAdapter ethernet(const std::string &description)
+{
+    platform::NetworkAdapter adapter;
+    adapter.ifType = 6;
+    adapter.friendlyName = "Ethernet";
+    adapter.description = description;
+    adapter.operStatus = 1;
+    return adapter;
+}
+
+} // namespace
+
+class TestNetworkStep : public QObject {
+    Q_OBJECT
+
+private slots:
+    void virtualAdapters_data()
+    {
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<bool>("isVirtual");
+        QTest::newRow("Hyper-V") << "Hyper-V Virtual Ethernet Adapter" << true;
+        QTest::newRow("lower case") << "virtualbox host-only ethernet adapter" << true;
+        QTest::newRow("TAP") << "TAP-Windows Adapter V9" << true;
+        QTest::newRow("PAN") << "Bluetooth Device (Personal Area Network)" << true;
+        QTest::newRow("Linux bridge") << "Virtual bridge adapter (docker0)" << true;
+        QTest::newRow("Linux WireGuard") << "Virtual WireGuard tunnel (wg0)" << true;
+        QTest::newRow("hardware") << "Realtek PCIe GbE Family Controller" << false;
+        QTest::newRow("virtio is hardware to the guest")
+            << "Red Hat, Inc. Virtio 1.0 network device" << false;
+    }
+
+    void virtualAdapters()
+    {
+        QFETCH(QString, description);
+        QFETCH(bool, isVirtual);
+        const QVariantMap map = adapterMap(ethernet(description.toStdString()));
+        QCOMPARE(map.value("virtual").toBool(), isVirtual);
+        if (isVirtual)
+            QVERIFY(!map.contains("maxSpeed"));
+    }
+
+    void speedWords_data()
+    {
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QString>("maxSpeed");
+        QTest::newRow("Gigabit") << "RTL8111/8168/8411 PCI Express Gigabit Ethernet Controller"
+                                 << "1 Gbps";
+        QTest::newRow("only GbE") << "Realtek PCIe GbE Family Controller"
+                                  << "1 Gbps";
+        QTest::newRow("2.5G before GbE") << "Realtek Gaming 2.5GbE Family Controller"
+                                         << "2.5 Gbps";
+        QTest::newRow("10G") << "Intel(R) Ethernet Controller 10G X550T"
+                             << "10 Gbps";
+        QTest::newRow("10/100") << "Realtek PCIe FE Family Controller 10/100"
+                                << "100 Mbps";
+        QTest::newRow("no speed word") << "Intel(R) Ethernet Connection (4) I219-LM"
+                                       << "";
+    }
+
+    void speedWords()
+    {
+        QFETCH(QString, description);
+        QFETCH(QString, maxSpeed);
+        const QVariantMap map = adapterMap(ethernet(description.toStdString()));
+        QCOMPARE(map.value("maxSpeed").toString(), maxSpeed);
+        QCOMPARE(map.contains("maxSpeed"), !maxSpeed.isEmpty());
+    }
+
+    void linkSpeed_data()
+    {
+        QTest::addColumn<quint64>("bitsPerSecond");
+        QTest::addColumn<quint32>("operStatus");
+        QTest::addColumn<QString>("linkSpeed");
+        QTest::newRow("2.5 Gbps") << quint64(2500000000) << 1u << "2.5 Gbps";
+        QTest::newRow("1 Gbps") << quint64(1000000000) << 1u << "1 Gbps";
+        QTest::newRow("100 Mbps") << quint64(100000000) << 1u << "100 Mbps";
+        QTest::newRow("Wi-Fi rate") << quint64(866700000) << 1u << "867 Mbps";
+        QTest::newRow("unknown (all ones)") << std::numeric_limits<quint64>::max() << 1u << "";
+        QTest::newRow("zero") << quint64(0) << 1u << "";
+        QTest::newRow("down") << quint64(1000000000) << 2u << "";
+    }
+
+    void linkSpeed()
+    {
+        QFETCH(quint64, bitsPerSecond);
+        QFETCH(quint32, operStatus);
+        QFETCH(QString, linkSpeed);
+        auto adapter = ethernet("Intel(R) Ethernet Connection I219-V");
+        adapter.transmitLinkSpeed = bitsPerSecond;
+        adapter.operStatus = operStatus;
+        const QVariantMap map = adapterMap(adapter);
+        QCOMPARE(map.value("linkSpeed").toString(), linkSpeed);
+        QCOMPARE(map.contains("linkSpeed"), !linkSpeed.isEmpty());
+        QCOMPARE(map.value("connected").toBool(), operStatus == 1);
+    }
+
+    void bandFollowsChannelNumber_data()
+    {
+        QTest::addColumn<quint32>("channel");
+        QTest::addColumn<QString>("band");
+        QTest::newRow("0: no band") << 0u << "";
+        QTest::newRow("6") << 6u << "2.4 GHz";
+        QTest::newRow("5") << 5u << "2.4 GHz";
+        QTest::newRow("15") << 15u << "6 GHz";
+        QTest::newRow("35") << 35u << "6 GHz";
+        QTest::newRow("36") << 36u << "5 GHz";
+        QTest::newRow("37") << 37u << "5 GHz";
+        QTest::newRow("149") << 149u << "5 GHz";
+        QTest::newRow("181") << 181u << "6 GHz";
+    }
+
+    void bandFollowsChannelNumber()
+    {
+        QFETCH(quint32, channel);
+        QFETCH(QString, band);
+        platform::WlanInterface wlan;
+        wlan.state = 1;
+        wlan.channel = channel;
+        const QVariantMap map = wifiMap(wlan);
+        QCOMPARE(map.value("channel").toUInt(), channel);
+        QCOMPARE(map.value("band").toString(), band);
+        QCOMPARE(map.contains("band"), !band.isEmpty());
+    }
+
+    void standardsAndSecurity()
+    {
+        QCOMPARE(bestPhyTypeName({11, 10, 8}), QString("Wi-Fi 7 (802.11be)"));
+        QCOMPARE(bestPhyTypeName({9, 1, 2}), QString()); // no named type
+        // The WPA3 family: 192-bit enterprise, SAE and enterprise; OWE and WPA-None stay unnamed.
+        for (const std::uint32_t wpa3 : {8u, 9u, 11u})
+            QCOMPARE(securityName(wpa3), QString("WPA3"));
+        QCOMPARE(securityName(10), QString());
+        QCOMPARE(securityName(5), QString());
+        QCOMPARE(securityName(1), QString("Mở (không mã hóa)"));
+    }
+
+    void laptopWithVirtualAdapters()
+    {
+        const StepResult result = runProfile("latitude-7490.json");
+        // The loopback and the Teredo tunnel are neither Ethernet nor Wi-Fi.
+        QCOMPARE(result.network.size(), 6);
+
+        const QVariantMap wired = result.network.at(0).toMap();
+        QCOMPARE(wired.value("kind").toString(), QString("Ethernet"));
+        QCOMPARE(wired.value("virtual").toBool(), false);
+        QCOMPARE(wired.value("mac").toString(), QString("8C:EC:4B:5A:21:07"));
+        QCOMPARE(wired.value("connected").toBool(), false);
+        QVERIFY(!wired.contains("linkSpeed"));
+        QVERIFY(!wired.contains("maxSpeed"));
+        QCOMPARE(wired.value("ipv4").toString(), QString("169.254.124.141"));
+        QVERIFY(!wired.contains("ipv6")); // only link-local
+        QVERIFY(!wired.contains("gateway"));
+        QCOMPARE(wired.value("dns").toString(), QString("fec0:0:0:ffff::1"));
+
+        const QVariantMap wifi = result.network.at(1).toMap();
+        QCOMPARE(wifi.value("kind").toString(), QString("WiFi"));
+        QCOMPARE(wifi.value("linkSpeed").toString(), QString("867 Mbps"));
+        QCOMPARE(wifi.value("ipv6").toString(), QString("2001:db8:a:1:5c3e:8f1d:2a4b:6c7d"));
+        QCOMPARE(wifi.value("gateway").toString(), QString("192.168.1.1"));
+        QCOMPARE(wifi.value("maxStandard").toString(), QString("Wi-Fi 5 (802.11ac)"));
+        QCOMPARE(wifi.value("ssid").toString(), QString::fromUtf8("Nhà Trọ 5G"));
+        QCOMPARE(wifi.value("rxRate").toString(), QString("867 Mbps"));
+        QCOMPARE(wifi.value("txRate").toString(), QString("585 Mbps"));
+        QCOMPARE(wifi.value("security").toString(), QString("WPA2"));
+        QCOMPARE(wifi.value("channel").toInt(), 149);
+        QCOMPARE(wifi.value("band").toString(), QString("5 GHz"));
+
+        QStringList virtualNames;
+        for (const auto &entry : result.network) {
+            if (entry.toMap().value("virtual").toBool())
+                virtualNames << entry.toMap().value("name").toString();
+        }
+        QCOMPARE(virtualNames, (QStringList{"Bluetooth Network Connection", "vEthernet (Default Switch)",
+                                            "Local Area Connection* 2", "OpenVPN TAP-Windows6"}));
+        // A Wi-Fi Direct adapter has no WLAN interface of its own: no Wi-Fi keys.
+        const QVariantMap direct = result.network.at(4).toMap();
+        QCOMPARE(direct.value("kind").toString(), QString("WiFi"));
+        QVERIFY(!direct.contains("maxStandard"));
+
+        QCOMPARE(result.bluetooth.value("present").toBool(), true);
+        QCOMPARE(result.bluetooth.value("name").toString(), QString("LAPTOP-7490"));
+        QCOMPARE(result.bluetooth.value("address").toString(), QString("34:F3:9A:11:22:37"));
+        QCOMPARE(result.bluetooth.value("pairedCount").toInt(), 3);
+        QCOMPARE(result.bluetooth.value("connectedCount").toInt(), 2);
+    }
+
+    void fifteenBluetoothDevicesListTwelve()
+    {
+        const StepResult result = runProfile("zenbook-ux433fa.json");
+        QCOMPARE(result.bluetooth.value("pairedCount").toInt(), 15);
+        QCOMPARE(result.bluetooth.value("connectedCount").toInt(), 3); // the last one is past the list
+        const QVariantList devices = result.bluetooth.value("devices").toList();
+        QCOMPARE(devices.size(), 12);
+        QCOMPARE(devices.first().toMap().value("name").toString(), QString("AirPods Pro"));
+        QCOMPARE(devices.last().toMap().value("name").toString(), QString("Pixel 7"));
+        QCOMPARE(devices.at(7).toMap().value("name").toString(), QString::fromUtf8("iPhone của Lan"));
+
+        const QVariantMap wifi = result.network.at(0).toMap();
+        QCOMPARE(wifi.value("maxStandard").toString(), QString("Wi-Fi 6 (802.11ax)"));
+        QCOMPARE(wifi.value("security").toString(), QString("WPA3"));
+        QCOMPARE(wifi.value("band").toString(), QString("2.4 GHz"));
+        QCOMPARE(result.network.at(1).toMap().value("maxSpeed").toString(), QString("1 Gbps"));
+    }
+
+    void hostileTextIsCleaned()
+    {
+        platform::WlanInterface wlan;
+        wlan.guid = "{guid}";
+        wlan.state = 1;
+        platform::WlanConnection link;
+        link.ssid = std::string("Caf\xC3\xA9\xFF\xFE\x01\x1B[31m\x00x", 15); // bad bytes, escape, NUL
+        wlan.connection = link;
+        QCOMPARE(wifiMap(wlan).value("ssid").toString(), QString::fromUtf8("Café\uFFFD\uFFFD[31mx"));
+
+        // An SSID of control characters alone leaves nothing to show.
+        link.ssid = "\r\n\t";
+        wlan.connection = link;
+        QVERIFY(!wifiMap(wlan).contains("ssid"));
+
+        auto adapter = ethernet("Realtek \u202Ereversed\u202C\x7F adapter");
+        adapter.friendlyName = "eth\x01\x02"
+                               "0";
+        const QVariantMap map = adapterMap(adapter);
+        QCOMPARE(map.value("description").toString(), QString("Realtek reversed adapter"));
+        QCOMPARE(map.value("name").toString(), QString("eth0"));
+
+        platform::Bluetooth bluetooth;
+        bluetooth.devices.push_back({"Head\xE2\x80\xAEphones\xC2\x85", true});
+        const QVariantMap device = bluetoothMap(bluetooth).value("devices").toList().first().toMap();
+        QCOMPARE(device.value("name").toString(), QString("Headphones"));
+    }
+
+    void wifiMerge()
+    {
+        platform::NetworkAdapter adapter = ethernet("Intel(R) Wi-Fi 6 AX201 160MHz");
+        adapter.ifType = 71;
+        adapter.adapterName = "{2d4f6a8c-1e3b-4d5f-9a7c-0b2d4f6e8a1c}";
+        platform::WlanInterface wlan;
+        wlan.guid = "{2D4F6A8C-1E3B-4D5F-9A7C-0B2D4F6E8A1C}";
+        wlan.phyTypes = {7, 10};
+        wlan.state = 4; // disconnected, though the adapter says up
+        wlan.connection = platform::WlanConnection{"Home", 90, 10, 1200000, 1200000, 7};
+        wlan.channel = 36;
+
+        QVariantMap merged = networkList({adapter}, wifiTable({wlan})).first().toMap();
+        QCOMPARE(merged.value("connected").toBool(), false);
+        QCOMPARE(merged.value("maxStandard").toString(), QString("Wi-Fi 6 (802.11ax)"));
+        QVERIFY(!merged.contains("ssid"));
+        QVERIFY(!merged.contains("channel"));
+
+        // Without a WLAN service the adapter's own state stands.
+        merged = networkList({adapter}, {}).first().toMap();
+        QCOMPARE(merged.value("connected").toBool(), true);
+        QVERIFY(!merged.contains("maxStandard"));
+
+        // Connected, but the current-connection query failed: the channel is still shown.
+        wlan.state = 1;
+        wlan.connection.reset();
+        merged = networkList({adapter}, wifiTable({wlan})).first().toMap();
+        QCOMPARE(merged.value("connected").toBool(), true);
+        QVERIFY(!merged.contains("ssid"));
+        QVERIFY(!merged.contains("signal"));
+        QCOMPARE(merged.value("band").toString(), QString("5 GHz"));
+    }
+
+    void firstAddressOfEachFamily()
+    {
+        auto adapter = ethernet("Intel(R) Ethernet Connection I219-V");
+        adapter.unicast = {"fe80::1", "2001:db8::5", "10.0.0.2", "2001:db8::6", "10.0.0.3"};
+        adapter.gateways = {"10.0.0.1", "fe80::1"};
+        adapter.dnsServers = {"1.1.1.1", "8.8.8.8"};
+        const QVariantMap map = adapterMap(adapter);
+        QCOMPARE(map.value("ipv6").toString(), QString("2001:db8::5"));
+        QCOMPARE(map.value("ipv4").toString(), QString("10.0.0.2"));
+        QCOMPARE(map.value("gateway").toString(), QString("10.0.0.1"));
+        QCOMPARE(map.value("dns").toString(), QString("1.1.1.1"));
+        QVERIFY(!map.contains("mac"));
+    }
+
+    void bluetoothRadioStates()
+    {
+        QCOMPARE(bluetoothMap(std::nullopt), (QVariantMap{{"present", false}}));
+
+        // A radio whose information could not be read still counts as present.
+        platform::Bluetooth unnamed;
+        const QVariantMap map = bluetoothMap(unnamed);
+        QCOMPARE(map.value("present").toBool(), true);
+        QVERIFY(!map.contains("name"));
+        QVERIFY(!map.contains("address"));
+        QCOMPARE(map.value("pairedCount").toInt(), 0);
+        QVERIFY(map.contains("devices"));
+    }
+};
+
+KELVARO_TEST(TestNetworkStep)
+#include "tst_networkstep.moc"
