@@ -1,5 +1,7 @@
 #include "platform/linux/battery_sysfs.h"
 
+#include "platform/linux/char_codes.h"
+
 #include <cmath>
 #include <cstdlib>
 
@@ -9,27 +11,39 @@ namespace {
 
 const std::string kSupplies = "/sys/class/power_supply/";
 
-// Drivers report some values signed (current flows out while discharging); the size is what counts.
-std::optional<std::uint64_t> magnitude(const SysRoot &root, const std::string &path)
+// A count, capacity or voltage; a negative one is a driver's way of saying it does not know.
+std::optional<std::uint64_t> amount(const SysRoot &root, const std::string &path)
+{
+    const auto value = root.readInteger(path);
+    if (!value || *value < 0)
+        return std::nullopt;
+    return static_cast<std::uint64_t>(*value);
+}
+
+// A current or power, which some drivers sign by direction; the size is what counts.
+std::optional<std::uint64_t> flow(const SysRoot &root, const std::string &path)
 {
     const auto value = root.readInteger(path);
     if (!value)
         return std::nullopt;
-    return static_cast<std::uint64_t>(*value < 0 ? -(*value + 1) + 1 : *value);
+    return *value < 0 ? static_cast<std::uint64_t>(-(*value + 1)) + 1 : static_cast<std::uint64_t>(*value);
 }
 
-// µAh × µV is pWh; 10^9 of them make a mWh.
-std::uint64_t milliwattHours(std::uint64_t microampHours, std::uint64_t microvolts)
+// µAh × µV is pWh and µA × µV is pW: 10^9 of either make one mWh or mW.
+std::uint64_t milliProduct(std::uint64_t a, std::uint64_t b)
 {
-    const double mwh = static_cast<double>(microampHours) * static_cast<double>(microvolts) / 1e9;
-    return mwh >= 1.8e19 ? UINT64_MAX : static_cast<std::uint64_t>(std::llround(mwh));
+    const double milli = static_cast<double>(a) * static_cast<double>(b) / 1e9;
+    return milli >= 1.8e19 ? UINT64_MAX : static_cast<std::uint64_t>(std::llround(milli));
 }
 
 BatteryReading readBattery(const SysRoot &root, const std::string &name)
 {
     const std::string dir = kSupplies + name + "/";
-    const auto text = [&](const char *file) { return root.readAttribute(dir + file).value_or(""); };
-    const auto number = [&](const char *file) { return magnitude(root, dir + file); };
+    // Names come from the battery's own firmware; a failing gauge sends any bytes at all.
+    const auto text = [&](const char *file) {
+        return printableText(root.readAttribute(dir + file).value_or(""));
+    };
+    const auto number = [&](const char *file) { return amount(root, dir + file); };
 
     BatteryReading battery;
     battery.name = name;
@@ -61,17 +75,17 @@ BatteryReading readBattery(const SysRoot &root, const std::string &name)
             const auto value = number(file);
             if (!value || microvolts == 0)
                 return std::nullopt;
-            return milliwattHours(*value, microvolts);
+            return milliProduct(*value, microvolts);
         };
         battery.designMwh = mwh("charge_full_design");
         battery.fullMwh = mwh("charge_full");
         battery.remainingMwh = mwh("charge_now");
     }
 
-    if (const auto power = number("power_now"))
+    if (const auto power = flow(root, dir + "power_now"))
         battery.powerMw = *power / 1000;
-    else if (const auto current = number("current_now"))
-        battery.powerMw = milliwattHours(*current, number("voltage_now").value_or(0));
+    else if (const auto current = flow(root, dir + "current_now"); current && battery.voltageMv != 0)
+        battery.powerMw = milliProduct(*current, *number("voltage_now"));
 
     if (const auto capacity = number("capacity"))
         battery.chargePercent = static_cast<std::uint32_t>(std::min<std::uint64_t>(*capacity, 100));

@@ -1,5 +1,7 @@
 #include "platform/linux/char_codes.h"
 
+#include <vector>
+
 namespace platform::linuxbackend {
 
 namespace {
@@ -39,16 +41,55 @@ long nextCodePoint(const std::string &text, std::size_t &i)
     return code;
 }
 
+std::vector<long> printableCodePoints(const std::string &bytes)
+{
+    std::vector<long> codes;
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const long code = nextCodePoint(bytes, i);
+        const bool control = code < 0x20 || (code >= 0x7F && code < 0xA0);
+        if (!control)
+            codes.push_back(code);
+    }
+    const auto isSpace = [](long code) { return code == ' '; };
+    while (!codes.empty() && isSpace(codes.back()))
+        codes.pop_back();
+    std::size_t first = 0;
+    while (first < codes.size() && isSpace(codes[first]))
+        ++first;
+    codes.erase(codes.begin(), codes.begin() + static_cast<std::ptrdiff_t>(first));
+    return codes;
+}
+
 } // namespace
 
-IntList charCodes(const std::string &utf8, std::size_t width)
+std::string printableText(const std::string &bytes)
+{
+    std::string out;
+    for (const long code : printableCodePoints(bytes)) {
+        if (code < 0x80) {
+            out.push_back(static_cast<char>(code));
+        } else if (code < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (code >> 6)));
+            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+        } else if (code < 0x10000) {
+            out.push_back(static_cast<char>(0xE0 | (code >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xF0 | (code >> 18)));
+            out.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+        }
+    }
+    return out;
+}
+
+IntList charCodes(const std::string &bytes, std::size_t width)
 {
     IntList codes;
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        const long code = nextCodePoint(utf8, i);
-        if (code <= 0)
-            continue;
+    for (const long code : printableCodePoints(bytes)) {
         if (code < 0x10000) {
             codes.push_back(static_cast<std::int32_t>(code));
         } else {

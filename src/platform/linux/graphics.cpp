@@ -1,3 +1,4 @@
+#include "platform/linux/char_codes.h"
 #include "platform/linux/drm_adapters.h"
 #include "platform/linux/drm_sysfs.h"
 #include "platform/linux/linux_source.h"
@@ -34,11 +35,14 @@ std::vector<DrmAdapter> drmAdapters(const SysRoot &root)
     for (const DrmCard &card : drmCards(root)) {
         DrmAdapter adapter;
         adapter.card = card.name;
-        adapter.driverVersion = card.driverVersion;
+        adapter.driverVersion = printableText(card.driverVersion);
         adapter.vram = card.vram;
         adapter.software = isSoftwareDriver(card.driver);
         if (card.pci) {
-            const PciNames names = lookupPciNames(root, card.vendorId, card.deviceId);
+            // The ID list is a file like any other below the root: only its printable text counts.
+            PciNames names = lookupPciNames(root, card.vendorId, card.deviceId);
+            names.vendor = printableText(names.vendor);
+            names.device = printableText(names.device);
             adapter.vendor = names.vendor;
             adapter.processor = names.device;
             adapter.name = adapterName(names);
