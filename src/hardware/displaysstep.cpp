@@ -1,7 +1,20 @@
 #include "hardware/windowscollector.h"
 
-// Not gathered yet.
-QVariantList collectDisplays(const CollectContext &)
+#include "hardware/displayrules.h"
+
+QVariantList collectDisplays(const CollectContext &context)
 {
-    return {};
+    QList<QVariantMap> identifications;
+    QList<QVariantMap> imageSizes;
+    {
+        WmiConnection wmi(context.source);
+        if (wmi.open(QStringLiteral("ROOT\\WMI"))) {
+            identifications = wmi.query(
+                QStringLiteral("SELECT InstanceName, ManufacturerName, UserFriendlyName, ProductCodeID, "
+                               "SerialNumberID, YearOfManufacture, WeekOfManufacture FROM WmiMonitorID"));
+            imageSizes = wmi.query(QStringLiteral("SELECT InstanceName, MaxHorizontalImageSize, "
+                                                  "MaxVerticalImageSize FROM WmiMonitorBasicDisplayParams"));
+        }
+    }
+    return displayEntries(context.source.displayDevices(), identifications, imageSizes);
 }

@@ -1,0 +1,63 @@
+#include "hardware/graphicsrules.h"
+
+#include "hardware/rowreaders.h"
+#include "hardware/textformats.h"
+#include "hardware/wmiunsigned.h"
+
+namespace {
+
+constexpr quint64 kMaxAdapterRam = 68719476736ull; // 64 GiB
+
+bool matches(const QString &name, const QString &description)
+{
+    if (description.compare(name, Qt::CaseInsensitive) == 0)
+        return true;
+    if (!name.isEmpty() && description.contains(name, Qt::CaseInsensitive))
+        return true;
+    return !description.isEmpty() && name.contains(description, Qt::CaseInsensitive);
+}
+
+} // namespace
+
+QList<DxgiAdapter> hardwareAdapters(const std::vector<platform::GraphicsAdapter> &adapters)
+{
+    constexpr std::uint32_t kSoftware = 2;
+    QList<DxgiAdapter> out;
+    for (const auto &adapter : adapters) {
+        if (adapter.flags & kSoftware)
+            continue;
+        out.append({QString::fromStdString(adapter.description).trimmed(), adapter.dedicatedVideoMemory});
+    }
+    return out;
+}
+
+quint64 videoMemoryBytes(const QString &name, quint64 adapterRam, const QList<DxgiAdapter> &adapters)
+{
+    for (const DxgiAdapter &adapter : adapters) {
+        if (!matches(name, adapter.description))
+            continue;
+        if (adapter.dedicatedMemory != 0)
+            return adapter.dedicatedMemory;
+        break;
+    }
+    return adapterRam >= 1 && adapterRam <= kMaxAdapterRam ? adapterRam : 0;
+}
+
+QVariantMap gpuEntry(const QVariantMap &controller, const QList<DxgiAdapter> &adapters)
+{
+    QVariantMap gpu;
+    const QString name = putText(gpu, QStringLiteral("name"), rowText(controller, "Name"));
+    putText(gpu, QStringLiteral("vendor"), rowText(controller, "AdapterCompatibility"));
+    const quint64 memory = videoMemoryBytes(name, rowUnsigned32(controller, "AdapterRAM"), adapters);
+    putText(gpu, QStringLiteral("vram"), sizeText(memory));
+    putText(gpu, QStringLiteral("driver"), rowText(controller, "DriverVersion"));
+    putText(gpu, QStringLiteral("driverDate"), dateText(rowText(controller, "DriverDate")));
+    const int width = rowInt(controller, "CurrentHorizontalResolution");
+    const int height = rowInt(controller, "CurrentVerticalResolution");
+    if (width >= 1 && height >= 1)
+        gpu.insert(QStringLiteral("resolution"), QStringLiteral("%1 x %2").arg(width).arg(height));
+    const int refresh = rowInt(controller, "CurrentRefreshRate");
+    if (refresh >= 1)
+        gpu.insert(QStringLiteral("refresh"), QStringLiteral("%1 Hz").arg(refresh));
+    return gpu;
+}

@@ -1,0 +1,56 @@
+#include "platform/windows/windows_source.h"
+
+#include <windows.h>
+
+#include <dxgi.h>
+
+namespace platform::windowsbackend {
+
+namespace {
+
+// IDXGIFactory1, spelled out so that no GUID library is needed.
+constexpr GUID kIidDxgiFactory1 = {
+    0x770AAE78, 0xF26F, 0x4DBA, {0xA8, 0x29, 0x25, 0x3C, 0x83, 0xD1, 0xB3, 0x87}};
+
+template <std::size_t N> std::string utf8(const wchar_t (&text)[N])
+{
+    const int length = static_cast<int>(wcsnlen(text, N));
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
+    if (bytes <= 0)
+        return {};
+    std::string out(static_cast<std::size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text, length, &out[0], bytes, nullptr, nullptr);
+    return out;
+}
+
+} // namespace
+
+std::vector<GraphicsAdapter> WindowsSource::graphicsAdapters()
+{
+    std::vector<GraphicsAdapter> adapters;
+    IDXGIFactory1 *factory = nullptr;
+    if (FAILED(CreateDXGIFactory1(kIidDxgiFactory1, reinterpret_cast<void **>(&factory))) || !factory)
+        return adapters;
+    for (UINT index = 0;; ++index) {
+        IDXGIAdapter1 *adapter = nullptr;
+        const HRESULT result = factory->EnumAdapters1(index, &adapter);
+        if (FAILED(result) || !adapter) {
+            if (adapter)
+                adapter->Release();
+            break;
+        }
+        DXGI_ADAPTER_DESC1 description{};
+        if (SUCCEEDED(adapter->GetDesc1(&description))) {
+            GraphicsAdapter entry;
+            entry.description = utf8(description.Description);
+            entry.dedicatedVideoMemory = description.DedicatedVideoMemory;
+            entry.flags = description.Flags;
+            adapters.push_back(std::move(entry));
+        }
+        adapter->Release();
+    }
+    factory->Release();
+    return adapters;
+}
+
+} // namespace platform::windowsbackend

@@ -1,0 +1,165 @@
+#include "platform/edid.h"
+#include "testregistry.h"
+
+#include <QFile>
+#include <QTest>
+
+#include <numeric>
+
+namespace {
+
+QByteArray realBlock(const QString &name)
+{
+    QFile file(QStringLiteral(KELVARO_TEST_DATA "/edid/") + name + QStringLiteral(".bin"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+std::optional<platform::Edid> parse(const QByteArray &bytes)
+{
+    return platform::parseEdid(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
+                               static_cast<std::size_t>(bytes.size()));
+}
+
+// Makes the base block's bytes sum to 0 again after an edit.
+void fixChecksum(QByteArray &bytes)
+{
+    bytes[127] = 0;
+    const int sum = std::accumulate(bytes.begin(), bytes.begin() + 128, 0,
+                                    [](int total, char c) { return total + static_cast<unsigned char>(c); });
+    bytes[127] = static_cast<char>((256 - sum % 256) % 256);
+}
+
+// Offset of the first display descriptor carrying `tag`.
+int descriptorWithTag(const QByteArray &bytes, unsigned char tag)
+{
+    for (int offset = 54; offset < 126; offset += 18) {
+        if (bytes[offset] == 0 && bytes[offset + 1] == 0 &&
+            static_cast<unsigned char>(bytes[offset + 3]) == tag)
+            return offset;
+    }
+    return -1;
+}
+
+} // namespace
+
+class TestEdid : public QObject {
+    Q_OBJECT
+
+private slots:
+    void realMonitorsAndPanels_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("facts");
+        QTest::newRow("panel, name only in text descriptors")
+            << "BOE_NV156FHM-N42"
+            << "BOE 065D name= serial= #0 2015w1 34x19 1920x1080@60";
+        QTest::newRow("17-inch panel") << "AUO_B173HAN01"
+                                       << "AUO 109D name= serial= #0 2016w1 38x21 1920x1080@60 48";
+        QTest::newRow("165 Hz panel, week not given")
+            << "LGD_LP156WFG-SPT2"
+            << "LGD 06A5 name= serial= #0 2020w0 34x19 1920x1080@165";
+        QTest::newRow("serial descriptor beside a numeric serial")
+            << "DEL_D3218HN"
+            << "DEL 200B name=D3218HN serial=X9R5K7879PME #16843009 2017w32 70x39 1920x1080@60";
+        QTest::newRow("base block read twice")
+            << "SAM_S24D300"
+            << "SAM 0B44 name=S24D300 serial=H4ZKA04085 #1515865164 2018w43 52x29 1920x1080@60";
+        QTest::newRow("EDID 1.3, 16:10")
+            << "GSM_24EB23"
+            << "GSM 59B4 name=24EB23 serial=606NTNH6E735 #218735 2016w6 52x33 1920x1200@60";
+        QTest::newRow("name with a space")
+            << "BNQ_GL2250H"
+            << "BNQ 78A1 name=BenQ GL2250H serial=A9J05549019 #21573 2018w37 48x27 1920x1080@60";
+        QTest::newRow("no name, no serial, four timings")
+            << "ACR_02F9_noname"
+            << "ACR 02F9 name= serial= #0 2017w49 53x30 1920x1080@120 100 144 60";
+    }
+
+    void realMonitorsAndPanels()
+    {
+        QFETCH(QString, file);
+        const auto edid = parse(realBlock(file));
+        QVERIFY(edid);
+        QVERIFY(!edid->modelYear);
+        QString facts =
+            QStringLiteral("%1 %2 name=%3 serial=%4 #%5 %6w%7 %8x%9")
+                .arg(QString::fromStdString(edid->manufacturer))
+                .arg(QString::number(edid->productCode, 16).toUpper().rightJustified(4, QLatin1Char('0')))
+                .arg(QString::fromStdString(edid->name), QString::fromStdString(edid->serial))
+                .arg(edid->serialNumber)
+                .arg(edid->year)
+                .arg(edid->week)
+                .arg(edid->widthCm)
+                .arg(edid->heightCm);
+        for (std::size_t i = 0; i < edid->timings.size(); ++i) {
+            const auto &timing = edid->timings[i];
+            facts +=
+                i == 0 ? QStringLiteral(" %1x%2@%3").arg(timing.width).arg(timing.height).arg(timing.refresh)
+                       : QStringLiteral(" %1").arg(timing.refresh);
+        }
+        QTEST(facts, "facts");
+    }
+
+    void untrustworthyBlocksAreRejected()
+    {
+        const QByteArray good = realBlock("GSM_24EB23");
+        QVERIFY(parse(good));
+        QVERIFY(!parse(good.left(127)));
+        QVERIFY(!parse(QByteArray()));
+        QVERIFY(!platform::parseEdid(nullptr, 128));
+
+        QByteArray flipped = good;
+        flipped[20] = static_cast<char>(flipped[20] ^ 0x40);
+        QVERIFY(!parse(flipped));
+
+        QByteArray wrongHeader = good;
+        wrongHeader[0] = 0x01;
+        fixChecksum(wrongHeader);
+        QVERIFY(!parse(wrongHeader));
+
+        QVERIFY(!parse(QByteArray(128, '\0')));
+        QVERIFY(!parse(QByteArray(256, '\xff')));
+    }
+
+    void descriptorTextIsCleaned()
+    {
+        QByteArray bytes = realBlock("DEL_D3218HN");
+        const int name = descriptorWithTag(bytes, 0xFC);
+        QVERIFY(name > 0);
+        // Control bytes, bytes above ASCII and no terminator: only the printable letters survive.
+        const char hostile[13] = {'\x1b', '[',    '2',    'J', 'D', '\x07', '3',
+                                  '2',    '\xff', '\x80', '1', '8', ' '};
+        bytes.replace(name + 5, 13, QByteArray(hostile, 13));
+        const int serial = descriptorWithTag(bytes, 0xFF);
+        QVERIFY(serial > 0);
+        bytes.replace(serial + 5, 13, QByteArray("   \n         ", 13));
+        fixChecksum(bytes);
+        const auto edid = parse(bytes);
+        QVERIFY(edid);
+        QCOMPARE(edid->name, std::string("[2JD3218"));
+        QVERIFY(edid->serial.empty());
+    }
+
+    void oddHeaderFields()
+    {
+        QByteArray bytes = realBlock("SAM_S24D300");
+        bytes[8] = 0;
+        bytes[9] = 0; // letters 0: no code
+        bytes[16] = static_cast<char>(0xFF);
+        bytes[17] = 30; // model year 2020
+        bytes[21] = 16;
+        bytes[22] = 0; // an aspect ratio, not a size
+        fixChecksum(bytes);
+        const auto edid = parse(bytes);
+        QVERIFY(edid);
+        QVERIFY(edid->manufacturer.empty());
+        QVERIFY(edid->modelYear);
+        QCOMPARE(edid->week, 0u);
+        QCOMPARE(edid->year, 2020u);
+        QCOMPARE(edid->widthCm, 0u);
+        QCOMPARE(edid->heightCm, 0u);
+    }
+};
+
+KELVARO_TEST(TestEdid)
+#include "tst_edid.moc"
