@@ -36,7 +36,8 @@ QString ethernetSpeedClass(const QString &description)
         return QStringLiteral("10 Gbps");
     if (containsAny(description, {"2.5G", "2.5 Gig"}))
         return QStringLiteral("2.5 Gbps");
-    if (containsAny(description, {"Gigabit", "GbE"}))
+    // "10/100/1000" names a gigabit adapter; without it "10/100" below would claim 100 Mbps.
+    if (containsAny(description, {"Gigabit", "GbE", "10/100/1000"}))
         return QStringLiteral("1 Gbps");
     if (containsAny(description, {"Fast Ethernet", "10/100"}))
         return QStringLiteral("100 Mbps");

@@ -86,6 +86,8 @@ private slots:
                              << "10 Gbps";
         QTest::newRow("10/100") << "Realtek PCIe FE Family Controller 10/100"
                                 << "100 Mbps";
+        QTest::newRow("10/100/1000 is gigabit") << "Realtek USB 10/100/1000 LAN"
+                                                << "1 Gbps";
         QTest::newRow("no speed word") << "Intel(R) Ethernet Connection (4) I219-LM"
                                        << "";
     }

@@ -3,10 +3,10 @@
 
 #include "hardware/windowscollector.h"
 #include "linuxrows.h"
+#include "platform/linux/adapter_names.h"
 #include "platform/linux/drm_displays.h"
 #include "platform/linux/drm_sysfs.h"
 #include "platform/linux/linux_source.h"
-#include "platform/linux/pci_ids.h"
 #include "testregistry.h"
 
 #include <QDir>
@@ -101,7 +101,7 @@ private slots:
                                 "\t3ea1  class entries are not devices\n";
         const auto lookup = [&](std::uint16_t vendor, std::uint16_t device) {
             std::istringstream stream(ids);
-            return lookupPciNames(stream, vendor, device);
+            return lookupIds(stream, vendor, device);
         };
         QCOMPARE(lookup(0x8086, 0x3ea0).device, std::string("WhiskeyLake-U GT2 [UHD Graphics 620]"));
         QCOMPARE(lookup(0x8086, 0x3ea0).vendor, std::string("Intel Corporation"));

@@ -1,8 +1,8 @@
+#include "platform/linux/adapter_names.h"
 #include "platform/linux/char_codes.h"
 #include "platform/linux/drm_adapters.h"
 #include "platform/linux/drm_sysfs.h"
 #include "platform/linux/linux_source.h"
-#include "platform/linux/pci_ids.h"
 
 #include <cstdio>
 
@@ -40,7 +40,7 @@ std::vector<DrmAdapter> drmAdapters(const SysRoot &root)
         adapter.software = isSoftwareDriver(card.driver);
         if (card.pci) {
             // The ID list is a file like any other below the root: only its printable text counts.
-            PciNames names = lookupPciNames(root, card.vendorId, card.deviceId);
+            HardwareNames names = pciNames(root, card.vendorId, card.deviceId);
             names.vendor = printableText(names.vendor);
             names.device = printableText(names.device);
             adapter.vendor = names.vendor;
