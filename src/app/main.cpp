@@ -9,11 +9,14 @@
 #include "hardware/profile/profilejson.h"
 #include "hardware/profile/recordingsource.h"
 #include "hardware/profile/replaysource.h"
+#include "perf/frameclock.h"
+#include "perf/perfcontroller.h"
 
 #include <QGuiApplication>
 #include <QIcon>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
+#include <QQmlEngine>
 #include <QQuickStyle>
 #include <QTextStream>
 
@@ -136,10 +139,12 @@ int main(int argc, char *argv[])
     app.setApplicationVersion(QStringLiteral(KELVARO_VERSION));
     app.setWindowIcon(QIcon(QStringLiteral(":/Kelvaro/resources/icons/logo.svg")));
     QQuickStyle::setStyle(QStringLiteral("Default"));
+    qmlRegisterType<FrameClock>("Kelvaro", 1, 0, "FrameClock");
 
     appendStartupLog(QStringLiteral("constructing controllers"));
     AppController appController;
     HardwareController hardware;
+    PerfController perf;
     appendStartupLog(QStringLiteral("controllers constructed"));
 
     if (recorder) {
@@ -164,6 +169,7 @@ int main(int argc, char *argv[])
     QQmlContext *context = engine.rootContext();
     context->setContextProperty(QStringLiteral("App"), &appController);
     context->setContextProperty(QStringLiteral("Hardware"), &hardware);
+    context->setContextProperty(QStringLiteral("Perf"), &perf);
     QObject::connect(
         &engine, &QQmlApplicationEngine::objectCreated, &app,
         [](QObject *object, const QUrl &) {
