@@ -59,8 +59,12 @@ void FrameClock::itemChange(ItemChange change, const ItemChangeData &value)
     if (change == ItemSceneChange) {
         detach();
         m_window = value.window;
-        if (m_running)
+        if (m_running) {
             attach();
+            // A window with nothing else to draw would never present the first frame.
+            if (m_window)
+                m_window->update();
+        }
     }
     QQuickItem::itemChange(change, value);
 }
