@@ -10,11 +10,14 @@
 #include "hardware/profile/recordingsource.h"
 #include "hardware/profile/replaysource.h"
 #include "laptop/laptopcontroller.h"
+#include "perf/frameclock.h"
+#include "perf/perfcontroller.h"
 
 #include <QGuiApplication>
 #include <QIcon>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
+#include <QQmlEngine>
 #include <QQuickStyle>
 #include <QTextStream>
 
@@ -137,10 +140,12 @@ int main(int argc, char *argv[])
     app.setApplicationVersion(QStringLiteral(KELVARO_VERSION));
     app.setWindowIcon(QIcon(QStringLiteral(":/Kelvaro/resources/icons/logo.svg")));
     QQuickStyle::setStyle(QStringLiteral("Default"));
+    qmlRegisterType<FrameClock>("Kelvaro", 1, 0, "FrameClock");
 
     appendStartupLog(QStringLiteral("constructing controllers"));
     AppController appController;
     HardwareController hardware;
+    PerfController perf;
     LaptopController laptop(&hardware);
     appendStartupLog(QStringLiteral("controllers constructed"));
 
@@ -166,6 +171,7 @@ int main(int argc, char *argv[])
     QQmlContext *context = engine.rootContext();
     context->setContextProperty(QStringLiteral("App"), &appController);
     context->setContextProperty(QStringLiteral("Hardware"), &hardware);
+    context->setContextProperty(QStringLiteral("Perf"), &perf);
     context->setContextProperty(QStringLiteral("Laptop"), &laptop);
     QObject::connect(
         &engine, &QQmlApplicationEngine::objectCreated, &app,

@@ -1,18 +1,24 @@
 #include "platform/linux/linux_source.h"
-#include "platform/linux/wmi_classes.h"
+#include "platform/linux/procfs_parse.h"
 
-// Not read on Linux yet: no processor times or memory status.
+#include <unistd.h>
 
 namespace platform::linuxbackend {
 
 std::optional<std::vector<ProcessorTimes>> LinuxSource::processorTimes()
 {
-    return std::nullopt;
+    const auto text = root_.readFile("/proc/stat");
+    if (!text)
+        return std::nullopt;
+    return parseProcStat(*text, sysconf(_SC_CLK_TCK));
 }
 
 std::optional<MemoryStatus> LinuxSource::memoryStatus()
 {
-    return std::nullopt;
+    const auto text = root_.readFile("/proc/meminfo");
+    if (!text)
+        return std::nullopt;
+    return parseMemInfo(*text);
 }
 
 } // namespace platform::linuxbackend

@@ -1,0 +1,70 @@
+#include "perf/frameclock.h"
+
+#include <QQuickWindow>
+
+FrameClock::FrameClock(QQuickItem *parent) : QQuickItem(parent)
+{
+    setFlag(ItemHasContents, false);
+}
+
+void FrameClock::setRunning(bool running)
+{
+    if (running == m_running)
+        return;
+    if (running) {
+        m_clock.restart();
+        m_elapsedTime = 0;
+        m_running = true;
+        emit elapsedTimeChanged();
+        attach();
+        if (m_window)
+            m_window->update();
+    } else {
+        m_running = false;
+        detach();
+    }
+    emit runningChanged();
+}
+
+void FrameClock::attach()
+{
+    if (!m_window)
+        m_window = window();
+    if (m_window && !m_frameConnection)
+        m_frameConnection = connect(m_window.data(), &QQuickWindow::frameSwapped, this,
+                                    &FrameClock::onFrameSwapped, Qt::DirectConnection);
+}
+
+void FrameClock::detach()
+{
+    if (m_frameConnection)
+        disconnect(m_frameConnection);
+    m_frameConnection = {};
+}
+
+void FrameClock::onFrameSwapped()
+{
+    if (!m_running)
+        return;
+    m_elapsedTime = static_cast<double>(m_clock.nsecsElapsed()) / 1e6;
+    emit elapsedTimeChanged();
+    emit triggered();
+    // Ask for the next frame at once, so the scene renders continuously while the clock runs.
+    if (m_window)
+        m_window->update();
+}
+
+void FrameClock::itemChange(ItemChange change, const ItemChangeData &value)
+{
+    if (change == ItemSceneChange) {
+        detach();
+        m_window = value.window;
+        if (m_running) {
+            attach();
+            // A window with nothing else to draw would never present the first frame.
+            if (m_window)
+                m_window->update();
+        }
+    }
+    QQuickItem::itemChange(change, value);
+}

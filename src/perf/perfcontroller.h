@@ -1,0 +1,140 @@
+#pragma once
+
+#include "perf/perfsettings.h"
+
+#include <QFuture>
+#include <QObject>
+#include <QString>
+#include <QThread>
+#include <QTimer>
+#include <QVariantList>
+#include <QVariantMap>
+
+#include <atomic>
+#include <memory>
+#include <thread>
+#include <vector>
+
+class PerfMonitor;
+
+// Live processor, memory and temperature figures with one-minute histories, the CPU stress
+// test, the CPU/RAM/disk benchmark and the GPU results reported by the user interface.
+class PerfController : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(bool monitoring READ monitoring NOTIFY monitoringChanged)
+    Q_PROPERTY(double cpuLoad READ cpuLoad NOTIFY sampled)
+    Q_PROPERTY(QVariantList coreLoads READ coreLoads NOTIFY sampled)
+    Q_PROPERTY(double ramPercent READ ramPercent NOTIFY sampled)
+    Q_PROPERTY(QString ramUsedText READ ramUsedText NOTIFY sampled)
+    Q_PROPERTY(QString ramTotalText READ ramTotalText NOTIFY sampled)
+    Q_PROPERTY(double cpuTemp READ cpuTemp NOTIFY sampled)
+    Q_PROPERTY(bool tempAvailable READ tempAvailable NOTIFY sampled)
+    Q_PROPERTY(QVariantList cpuHistory READ cpuHistory NOTIFY sampled)
+    Q_PROPERTY(QVariantList ramHistory READ ramHistory NOTIFY sampled)
+    Q_PROPERTY(QVariantList tempHistory READ tempHistory NOTIFY sampled)
+    Q_PROPERTY(bool stressRunning READ stressRunning NOTIFY stressChanged)
+    Q_PROPERTY(int stressElapsed READ stressElapsed NOTIFY stressChanged)
+    Q_PROPERTY(int stressDuration READ stressDuration NOTIFY stressChanged)
+    Q_PROPERTY(int stressThreads READ stressThreads NOTIFY stressChanged)
+    Q_PROPERTY(double stressMaxTemp READ stressMaxTemp NOTIFY stressChanged)
+    Q_PROPERTY(double stressMaxLoad READ stressMaxLoad NOTIFY stressChanged)
+    Q_PROPERTY(bool benchRunning READ benchRunning NOTIFY benchChanged)
+    Q_PROPERTY(int benchProgress READ benchProgress NOTIFY benchChanged)
+    Q_PROPERTY(QString benchStage READ benchStage NOTIFY benchChanged)
+    Q_PROPERTY(QVariantMap benchmark READ benchmark NOTIFY benchChanged)
+    Q_PROPERTY(QVariantMap gpuResult READ gpuResult NOTIFY gpuResultChanged)
+
+public:
+    explicit PerfController(QObject *parent = nullptr);
+    // Tests hand in their own source, stress kernel and shorter clocks.
+    explicit PerfController(PerfSettings settings, QObject *parent = nullptr);
+    ~PerfController() override;
+
+    bool monitoring() const { return m_monitoring; }
+    double cpuLoad() const { return m_cpuLoad; }
+    QVariantList coreLoads() const { return m_coreLoads; }
+    double ramPercent() const { return m_ramPercent; }
+    QString ramUsedText() const { return m_ramUsedText; }
+    QString ramTotalText() const { return m_ramTotalText; }
+    double cpuTemp() const { return m_cpuTemp; }
+    bool tempAvailable() const { return m_tempAvailable; }
+    QVariantList cpuHistory() const { return m_cpuHistory; }
+    QVariantList ramHistory() const { return m_ramHistory; }
+    QVariantList tempHistory() const { return m_tempHistory; }
+    bool stressRunning() const { return m_stressRunning; }
+    int stressElapsed() const { return m_stressElapsed; }
+    int stressDuration() const { return m_stressDuration; }
+    int stressThreads() const { return m_stressThreads; }
+    double stressMaxTemp() const { return m_stressMaxTemp; }
+    double stressMaxLoad() const { return m_stressMaxLoad; }
+    bool benchRunning() const { return m_benchRunning; }
+    int benchProgress() const { return m_benchProgress; }
+    QString benchStage() const { return m_benchStage; }
+    QVariantMap benchmark() const { return m_benchmark; }
+    QVariantMap gpuResult() const { return m_gpuResult; }
+
+    Q_INVOKABLE void startMonitor();
+    Q_INVOKABLE void stopMonitor();
+    Q_INVOKABLE void startStress(int seconds);
+    Q_INVOKABLE void stopStress();
+    Q_INVOKABLE void runBenchmark();
+    Q_INVOKABLE void reportGpuBenchmark(int score, double throughput, QString verdict);
+    Q_INVOKABLE void reportGpuStress(int stability, QString verdict);
+    Q_INVOKABLE void requestGpuBenchmark();
+    Q_INVOKABLE void requestGpuStress();
+
+signals:
+    void monitoringChanged();
+    void sampled();
+    void stressChanged();
+    void benchChanged();
+    void gpuResultChanged();
+    void gpuBenchmarkRequested();
+    void gpuStressRequested();
+
+private slots:
+    void onSample(double cpu, QVariantList cores, double ramPercent, QString ramUsed, QString ramTotal,
+                  double temp, bool tempOk);
+    void onStressTick();
+    // Invoked by name, queued, from the benchmark task.
+    void onBenchProgress(int percent, QString stage);
+    void onBenchFinished(QVariantMap result);
+
+private:
+    PerfSettings m_settings;
+    QThread m_workerThread;
+    PerfMonitor *m_monitor = nullptr;
+    bool m_monitoring = false;
+
+    double m_cpuLoad = 0;
+    QVariantList m_coreLoads;
+    double m_ramPercent = 0;
+    QString m_ramUsedText;
+    QString m_ramTotalText;
+    double m_cpuTemp = -1.0;
+    bool m_tempAvailable = false;
+    QVariantList m_cpuHistory;
+    QVariantList m_ramHistory;
+    QVariantList m_tempHistory;
+
+    std::vector<std::thread> m_stressWorkers;
+    std::atomic<bool> m_stressStop{false};
+    bool m_stressRunning = false;
+    QTimer m_stressTimer;
+    int m_stressElapsed = 0;
+    int m_stressDuration = 0;
+    int m_stressThreads = 0;
+    double m_stressMaxTemp = 0;
+    double m_stressMaxLoad = 0;
+
+    std::atomic<bool> m_benchBusy{false};
+    // Tells a running task that the controller is going away.
+    std::atomic<bool> m_benchCancel{false};
+    QFuture<void> m_benchTask;
+    bool m_benchRunning = false;
+    int m_benchProgress = 0;
+    QString m_benchStage;
+    QVariantMap m_benchmark;
+
+    QVariantMap m_gpuResult;
+};
