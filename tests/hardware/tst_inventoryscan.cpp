@@ -9,8 +9,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <unistd.h>
@@ -244,6 +246,29 @@ private slots:
         auto recorder = std::make_shared<RecordingSource>(machine(tree));
         const HardwareSnapshot live = scan(recorder);
         QCOMPARE(replayThroughJson(recorder->recorded()), live);
+    }
+
+    // The program itself, pointed at a recorded tree, records what the collector sees there.
+    void programReadsTheSystemRootFromTheEnvironment()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("KELVARO_SYSROOT", QStringLiteral(KELVARO_TEST_DATA "/sysroots/latitude-7490"));
+        env.insert("LOCALAPPDATA", dir.path());
+        env.remove("KELVARO_PROFILE");
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(KELVARO_BINARY), {"--record-profile", dir.filePath("p.json")});
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitCode(), 0);
+
+        ProfileParse parsed = readProfile(dir.filePath("p.json"));
+        QVERIFY2(parsed.data, qPrintable(parsed.error));
+        const HardwareSnapshot replayed = scan(
+            std::make_shared<ReplaySource>(std::make_shared<const ProfileData>(std::move(*parsed.data))));
+        QCOMPARE(replayed, scan(machine("latitude-7490")));
+        QCOMPARE(replayed.system.value("model").toString(), QString("Latitude 7490"));
     }
 
     void liveScanReplaysIdentically()
