@@ -48,7 +48,7 @@ std::string tpmFamily(const SysRoot &root)
 
 } // namespace
 
-// Linux tells the TPM family but not the specification level and revision that Windows lists
+// Linux tells the TPM family but not the level and revision that Windows lists
 // after it, so SpecVersion holds the family alone.
 Rows tpmRows(const SysRoot &root)
 {

@@ -145,10 +145,10 @@ def cpu_sysfs(root, cpu):
         write(root, f"{base}/cpufreq/cpuinfo_min_freq", "400000\n")
 
 
-def machine_tree(name, spec, machines):
+def machine_tree(name, shape, machines):
     root = os.path.join(HERE, name)
     shutil.rmtree(root, ignore_errors=True)
-    m = machines[spec["id"]]
+    m = machines[shape["id"]]
     dmi = {
         "bios_vendor": m["bios"]["Vendor"], "bios_version": m["bios"]["Version"],
         "bios_date": m["bios"]["Release Date"],
@@ -161,24 +161,24 @@ def machine_tree(name, spec, machines):
     }
     for attribute, value in dmi.items():
         write(root, f"/sys/class/dmi/id/{attribute}", value + "\n")
-    with open(os.path.join(SMBIOS, spec["table"]), "rb") as f:
+    with open(os.path.join(SMBIOS, shape["table"]), "rb") as f:
         write(root, "/sys/firmware/dmi/tables/DMI", type4(m["processors"][0]) + f.read())
-    write(root, "/sys/firmware/acpi/pm_profile", f"{spec['pmProfile']}\n")
-    if spec["efi"]:
+    write(root, "/sys/firmware/acpi/pm_profile", f"{shape['pmProfile']}\n")
+    if shape["efi"]:
         write(root, "/sys/firmware/efi/fw_platform_size", "64\n")
         write(root, "/sys/firmware/efi/efivars/SecureBoot-8be4df61-93ca-11d2-aa0d-00e098032b8c",
-              bytes([6, 0, 0, 0, spec["secureBoot"]]))
-    if "tpmMajor" in spec:
-        write(root, "/sys/class/tpm/tpm0/tpm_version_major", f"{spec['tpmMajor']}\n")
-    for supply, attributes in spec["supplies"].items():
+              bytes([6, 0, 0, 0, shape["secureBoot"]]))
+    if "tpmMajor" in shape:
+        write(root, "/sys/class/tpm/tpm0/tpm_version_major", f"{shape['tpmMajor']}\n")
+    for supply, attributes in shape["supplies"].items():
         for attribute, value in attributes.items():
             write(root, f"/sys/class/power_supply/{supply}/{attribute}", f"{value}\n")
-    write(root, "/proc/cpuinfo", cpuinfo(m["processors"][0], spec["cpu"]))
-    cpu_sysfs(root, spec["cpu"])
-    write(root, "/proc/meminfo", f"MemTotal:       {spec['memTotalKb']} kB\nMemFree:         1048576 kB\n")
-    write(root, "/proc/sys/kernel/osrelease", spec["kernel"] + "\n")
+    write(root, "/proc/cpuinfo", cpuinfo(m["processors"][0], shape["cpu"]))
+    cpu_sysfs(root, shape["cpu"])
+    write(root, "/proc/meminfo", f"MemTotal:       {shape['memTotalKb']} kB\nMemFree:         1048576 kB\n")
+    write(root, "/proc/sys/kernel/osrelease", shape["kernel"] + "\n")
     write(root, "/proc/sys/kernel/arch", "x86_64\n")
-    write(root, "/etc/os-release", spec["os"])
+    write(root, "/etc/os-release", shape["os"])
 
 
 def broken_tree(machines):
@@ -225,8 +225,8 @@ def broken_tree(machines):
 def main():
     with open(os.path.join(SMBIOS, "machines.json")) as f:
         machines = {m["id"]: m for m in json.load(f)}
-    for name, spec in MACHINES.items():
-        machine_tree(name, spec, machines)
+    for name, shape in MACHINES.items():
+        machine_tree(name, shape, machines)
     broken_tree(machines)
 
 
