@@ -126,14 +126,12 @@ PowerStatus derivePowerStatus(const std::vector<PowerSupply> &supplies)
         return status;
     }
 
-    bool charging = false, discharging = false;
+    bool charging = false, discharging = false, onExternal = false;
     for (const PowerSupply *b : batteries) {
         charging = charging || b->status == "Charging";
         discharging = discharging || b->status == "Discharging";
-    }
-    bool onExternal = false;
-    for (const PowerSupply *b : batteries)
         onExternal = onExternal || b->status == "Full" || b->status == "Not charging";
+    }
     if (externalOnline)
         status.acLineStatus = 1;
     else if (externalOffline || discharging)
