@@ -134,8 +134,11 @@ int main(int argc, char *argv[])
     app.setApplicationName(QStringLiteral("Kelvaro"));
     app.setOrganizationName(QStringLiteral("Kelvaro"));
     app.setApplicationVersion(QStringLiteral(KELVARO_VERSION));
-    app.setWindowIcon(QIcon(QStringLiteral(":/Kelvaro/resources/icons/logo.svg")));
-    QQuickStyle::setStyle(QStringLiteral("Default"));
+    // Without a window these only cost start-up time (the icon alone loads the widgets library).
+    if (!headless) {
+        app.setWindowIcon(QIcon(QStringLiteral(":/Kelvaro/resources/icons/logo.svg")));
+        QQuickStyle::setStyle(QStringLiteral("Default"));
+    }
 
     appendStartupLog(QStringLiteral("constructing controllers"));
     AppController appController;
