@@ -19,6 +19,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -125,18 +126,23 @@ int main(int argc, char *argv[])
     if (headless)
         preferOffscreenWithoutDisplay();
     appendStartupLog(QStringLiteral("creating QGuiApplication"));
-    QGuiApplication app(argc, argv);
+    // Recording draws nothing, so it spares itself the platform plugin and the font set-up.
+    std::unique_ptr<QCoreApplication> app;
+    if (recorder)
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    else
+        app = std::make_unique<QGuiApplication>(argc, argv);
     appendStartupLog(QStringLiteral("QGuiApplication created"));
 #ifdef Q_OS_WIN
-    app.installNativeEventFilter(TaskbarAwareMaximizeFilter::instance());
+    app->installNativeEventFilter(TaskbarAwareMaximizeFilter::instance());
 #endif
 
-    app.setApplicationName(QStringLiteral("Kelvaro"));
-    app.setOrganizationName(QStringLiteral("Kelvaro"));
-    app.setApplicationVersion(QStringLiteral(KELVARO_VERSION));
+    app->setApplicationName(QStringLiteral("Kelvaro"));
+    app->setOrganizationName(QStringLiteral("Kelvaro"));
+    app->setApplicationVersion(QStringLiteral(KELVARO_VERSION));
     // Without a window these only cost start-up time (the icon alone loads the widgets library).
     if (!headless) {
-        app.setWindowIcon(QIcon(QStringLiteral(":/Kelvaro/resources/icons/logo.svg")));
+        QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/Kelvaro/resources/icons/logo.svg")));
         QQuickStyle::setStyle(QStringLiteral("Default"));
     }
 
@@ -168,7 +174,7 @@ int main(int argc, char *argv[])
     context->setContextProperty(QStringLiteral("App"), &appController);
     context->setContextProperty(QStringLiteral("Hardware"), &hardware);
     QObject::connect(
-        &engine, &QQmlApplicationEngine::objectCreated, &app,
+        &engine, &QQmlApplicationEngine::objectCreated, app.get(),
         [](QObject *object, const QUrl &) {
             if (!object)
                 QCoreApplication::exit(-1);
@@ -182,5 +188,5 @@ int main(int argc, char *argv[])
         return -1;
     }
     appendStartupLog(QStringLiteral("Main.qml loaded, entering event loop"));
-    return app.exec();
+    return app->exec();
 }
