@@ -1,7 +1,8 @@
+#include "hardware/activesource.h"
 #include "hardware/ihardwarecollector.h"
+#include "hardware/windowscollector.h"
 
 std::unique_ptr<IHardwareCollector> createCollector()
 {
-    // No inventory steps are built yet: the scan completes with the empty snapshot.
-    return nullptr;
+    return std::make_unique<WindowsCollector>(activeSource());
 }

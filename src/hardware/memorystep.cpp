@@ -1,4 +1,15 @@
+#include "hardware/memoryrules.h"
 #include "hardware/windowscollector.h"
 
-// Not gathered yet.
-void collectMemory(const CollectContext &, QVariantMap &, QVariantList &) {}
+void collectMemory(const CollectContext &context, QVariantMap &summary, QVariantList &modules)
+{
+    const QList<QVariantMap> rows = context.cimv2.query(QStringLiteral(
+        "SELECT Capacity, Speed, ConfiguredClockSpeed, Manufacturer, PartNumber, SerialNumber, "
+        "DeviceLocator, SMBIOSMemoryType, FormFactor, ConfiguredVoltage, DataWidth, TotalWidth "
+        "FROM Win32_PhysicalMemory"));
+    const QVariantMap array = context.cimv2.queryFirst(
+        QStringLiteral("SELECT MemoryDevices, MaxCapacityEx FROM Win32_PhysicalMemoryArray"));
+    for (const QVariantMap &row : rows)
+        modules.append(memoryModuleMap(row));
+    summary = buildRamSummary(rows, modules, array);
+}

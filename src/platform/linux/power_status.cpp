@@ -1,13 +1,169 @@
-#include "platform/linux/linux_source.h"
-#include "platform/linux/wmi_classes.h"
+#include "platform/linux/power_status.h"
 
-// Not read on Linux yet: the power status is unknown.
+#include "platform/linux/linux_source.h"
+
+#include <cstdlib>
 
 namespace platform::linuxbackend {
 
+namespace {
+
+constexpr std::uint8_t kHigh = 1, kLow = 2, kCritical = 4, kCharging = 8, kNoBattery = 128, kUnknown = 255;
+constexpr std::uint32_t kUnknownTime = 0xFFFFFFFFu;
+
+// Firmware and drivers do report nonsense; beyond this no battery value is believable.
+bool plausible(const std::optional<long long> &value)
+{
+    return value && std::llabs(*value) < 10'000'000'000'000LL;
+}
+
+bool isSystemBattery(const PowerSupply &supply)
+{
+    return supply.type == "Battery" && supply.scope != "Device" && supply.present.value_or(1) != 0;
+}
+
+bool isExternalPower(const PowerSupply &supply)
+{
+    return supply.type == "Mains" || supply.type == "USB" || supply.type.rfind("USB_", 0) == 0;
+}
+
+// Charge in percent over all system batteries; nullopt when no battery tells it.
+std::optional<long long> chargePercent(const std::vector<const PowerSupply *> &batteries)
+{
+    long long now = 0, full = 0, capacitySum = 0;
+    int withEnergy = 0, withCapacity = 0;
+    for (const PowerSupply *b : batteries) {
+        const bool byEnergy = plausible(b->energyNow) && plausible(b->energyFull);
+        const auto n = byEnergy ? b->energyNow : b->chargeNow;
+        const auto f = byEnergy ? b->energyFull : b->chargeFull;
+        if (plausible(n) && plausible(f) && *f > 0 && *n >= 0) {
+            now += *n;
+            full += *f;
+            ++withEnergy;
+        }
+        if (b->capacity && *b->capacity >= 0 && *b->capacity <= 100) {
+            capacitySum += *b->capacity;
+            ++withCapacity;
+        }
+    }
+    if (withCapacity == static_cast<int>(batteries.size()))
+        return capacitySum / withCapacity;
+    if (withEnergy == static_cast<int>(batteries.size()))
+        return std::min<long long>(100, now * 100 / full);
+    return std::nullopt;
+}
+
+// Seconds left on battery; nullopt when no battery gives enough to work it out.
+std::optional<long long> secondsLeft(const std::vector<const PowerSupply *> &batteries)
+{
+    long long total = 0;
+    for (const PowerSupply *b : batteries) {
+        if (plausible(b->timeToEmptyNow) && *b->timeToEmptyNow > 0) {
+            total += *b->timeToEmptyNow;
+        } else if (plausible(b->energyNow) && plausible(b->powerNow) && *b->powerNow != 0) {
+            total += *b->energyNow * 3600 / std::llabs(*b->powerNow);
+        } else if (plausible(b->chargeNow) && plausible(b->currentNow) && *b->currentNow != 0) {
+            total += *b->chargeNow * 3600 / std::llabs(*b->currentNow);
+        } else if (b->status == "Discharging") {
+            return std::nullopt;
+        }
+    }
+    if (total <= 0 || total >= kUnknownTime)
+        return std::nullopt;
+    return total;
+}
+
+std::optional<long long> attribute(const SysRoot &root, const std::string &dir, const char *name)
+{
+    return root.readInteger(dir + name);
+}
+
+} // namespace
+
+std::vector<PowerSupply> readPowerSupplies(const SysRoot &root)
+{
+    std::vector<PowerSupply> supplies;
+    const std::string base = "/sys/class/power_supply/";
+    for (const auto &name : root.listDir(base)) {
+        const std::string dir = base + name + "/";
+        PowerSupply supply;
+        supply.type = root.readAttribute(dir + "type").value_or("");
+        supply.scope = root.readAttribute(dir + "scope").value_or("");
+        supply.status = root.readAttribute(dir + "status").value_or("");
+        supply.present = attribute(root, dir, "present");
+        supply.online = attribute(root, dir, "online");
+        supply.capacity = attribute(root, dir, "capacity");
+        supply.energyNow = attribute(root, dir, "energy_now");
+        supply.energyFull = attribute(root, dir, "energy_full");
+        supply.chargeNow = attribute(root, dir, "charge_now");
+        supply.chargeFull = attribute(root, dir, "charge_full");
+        supply.powerNow = attribute(root, dir, "power_now");
+        supply.currentNow = attribute(root, dir, "current_now");
+        supply.timeToEmptyNow = attribute(root, dir, "time_to_empty_now");
+        supplies.push_back(std::move(supply));
+    }
+    return supplies;
+}
+
+PowerStatus derivePowerStatus(const std::vector<PowerSupply> &supplies)
+{
+    std::vector<const PowerSupply *> batteries;
+    bool externalOnline = false, externalOffline = false;
+    for (const auto &supply : supplies) {
+        if (isSystemBattery(supply))
+            batteries.push_back(&supply);
+        if (isExternalPower(supply) && supply.online) {
+            externalOnline = externalOnline || *supply.online == 1;
+            externalOffline = externalOffline || *supply.online == 0;
+        }
+    }
+
+    PowerStatus status;
+    if (batteries.empty()) {
+        // Without a battery the running machine can only be on external power.
+        status.acLineStatus = 1;
+        status.batteryFlag = kNoBattery;
+        return status;
+    }
+
+    bool charging = false, discharging = false, onExternal = false;
+    for (const PowerSupply *b : batteries) {
+        charging = charging || b->status == "Charging";
+        discharging = discharging || b->status == "Discharging";
+        onExternal = onExternal || b->status == "Full" || b->status == "Not charging";
+    }
+    if (externalOnline)
+        status.acLineStatus = 1;
+    else if (externalOffline || discharging)
+        status.acLineStatus = 0;
+    else if (charging || onExternal)
+        status.acLineStatus = 1;
+
+    const auto percent = chargePercent(batteries);
+    if (!percent) {
+        status.batteryFlag = charging ? kCharging : kUnknown;
+    } else {
+        std::uint8_t flag = 0;
+        if (*percent > 66)
+            flag |= kHigh;
+        if (*percent < 33)
+            flag |= kLow;
+        if (*percent < 5)
+            flag |= kCritical;
+        if (charging)
+            flag |= kCharging;
+        status.batteryFlag = flag;
+    }
+    if (status.acLineStatus == 0) {
+        if (const auto seconds = secondsLeft(batteries))
+            status.batteryLifeTime = static_cast<std::uint32_t>(*seconds);
+    }
+    return status;
+}
+
 std::optional<PowerStatus> LinuxSource::powerStatus()
 {
-    return std::nullopt;
+    return derivePowerStatus(readPowerSupplies(root()));
 }
 
 } // namespace platform::linuxbackend

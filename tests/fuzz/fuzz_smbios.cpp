@@ -1,0 +1,18 @@
+#include "platform/printable_text.h"
+#include "platform/smbios.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+// The firmware's structure table is bytes the program does not control.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const auto table = platform::smbios::parseTable(std::vector<std::uint8_t>(data, data + size));
+    for (const auto &device : platform::smbios::memoryDevices(table))
+        (void)platform::printableText(device.partNumber);
+    (void)platform::smbios::memoryArrays(table);
+    for (const auto &processor : platform::smbios::processors(table))
+        (void)platform::printableText(processor.socketDesignation);
+    return 0;
+}

@@ -1,0 +1,175 @@
+#include "hardware/memoryrules.h"
+#include "hardware/textformats.h"
+#include "testregistry.h"
+
+#include <QTest>
+
+namespace {
+
+QVariantMap module(quint64 bytes)
+{
+    return {{"Capacity", QString::number(bytes)}, {"SMBIOSMemoryType", 26}};
+}
+
+QVariantMap summarise(const QList<QVariantMap> &rows, const QVariantMap &array)
+{
+    QVariantList modules;
+    for (const QVariantMap &row : rows)
+        modules.append(memoryModuleMap(row));
+    return buildRamSummary(rows, modules, array);
+}
+
+constexpr quint64 GiB = quint64(1) << 30;
+
+} // namespace
+
+class TestMemoryRules : public QObject {
+    Q_OBJECT
+
+private slots:
+    void sizeTexts()
+    {
+        QCOMPARE(sizeText(8 * GiB), QString("8.0 GB"));
+        QCOMPARE(sizeText(512000000000ull), QString("477 GB"));
+        QCOMPARE(sizeText(2000000000000ull), QString("1.82 TB"));
+        QCOMPARE(sizeText(6 << 20), QString("6 MB"));
+        QVERIFY(sizeText(0).isEmpty());
+    }
+
+    void memoryTypeNamesFollowSmbiosCodes()
+    {
+        const QMap<int, QString> names{{18, "DDR"},    {19, "DDR2"},  {20, "DDR2"},   {24, "DDR3"},
+                                       {26, "DDR4"},   {27, "LPDDR"}, {28, "LPDDR2"}, {29, "LPDDR3"},
+                                       {30, "LPDDR4"}, {34, "DDR5"},  {35, "LPDDR5"}};
+        for (int code = 0; code < 64; ++code)
+            QCOMPARE(memoryTypeName(code), names.value(code));
+    }
+
+    void channelTexts()
+    {
+        QVERIFY(channelText(0).isEmpty());
+        QCOMPARE(channelText(1), QString("Single Channel"));
+        QCOMPARE(channelText(2), QString("Dual Channel"));
+        QCOMPARE(channelText(3), QString("Multi Channel"));
+        QCOMPARE(channelText(4), QString("Quad Channel"));
+        QCOMPARE(channelText(6), QString("Multi Channel"));
+    }
+
+    void moduleMap()
+    {
+        QVariantMap row{{"Capacity", "8589934592"},
+                        {"ConfiguredClockSpeed", 0},
+                        {"Speed", 3200},
+                        {"ConfiguredVoltage", 1200},
+                        {"DataWidth", 64},
+                        {"TotalWidth", 72},
+                        {"FormFactor", 12},
+                        {"DeviceLocator", " DIMM A "},
+                        {"PartNumber", "8ATF1G64HZ-2G3H1    "}};
+        QVariantMap m = memoryModuleMap(row);
+        QCOMPARE(m.value("capacity").toString(), QString("8.0 GB"));
+        QCOMPARE(m.value("speed").toString(), QString("3200 MT/s"));
+        QCOMPARE(m.value("voltage").toString(), QString("1.20 V"));
+        QCOMPARE(m.value("ecc"), QVariant(true));
+        QCOMPARE(m.value("formFactor").toString(), QString("SODIMM"));
+        QCOMPARE(m.value("slot").toString(), QString("DIMM A"));
+        QCOMPARE(m.value("partNumber").toString(), QString("8ATF1G64HZ-2G3H1"));
+
+        row["ConfiguredClockSpeed"] = 2933;
+        row["DataWidth"] = 0;
+        row["FormFactor"] = 8;
+        m = memoryModuleMap(row);
+        QCOMPARE(m.value("speed").toString(), QString("2933 MT/s"));
+        QCOMPARE(m.value("ecc"), QVariant(false));
+        QCOMPARE(m.value("formFactor").toString(), QString("DIMM"));
+
+        m = memoryModuleMap({{"FormFactor", 0}, {"Speed", 0}, {"ConfiguredVoltage", 0}});
+        QVERIFY(!m.contains("formFactor"));
+        QVERIFY(!m.contains("speed"));
+        QVERIFY(!m.contains("voltage"));
+        QVERIFY(!m.contains("capacity"));
+        QCOMPARE(m.value("ecc"), QVariant(false));
+    }
+
+    void summaryOfModules()
+    {
+        QVariantMap s = summarise({module(8 * GiB), module(8 * GiB)}, {});
+        QCOMPARE(s.value("total").toString(), QString("16.0 GB"));
+        QCOMPARE(s.value("usedSlots"), QVariant(2));
+        QCOMPARE(s.value("channel").toString(), QString("Dual Channel"));
+        QCOMPARE(s.value("type").toString(), QString("DDR4"));
+        QVERIFY(!s.contains("slots"));
+        QVERIFY(!s.contains("freeSlots"));
+
+        s = summarise({module(4 * GiB), module(4 * GiB), module(4 * GiB)}, {{"MemoryDevices", 2}});
+        QCOMPARE(s.value("channel").toString(), QString("Multi Channel"));
+        QCOMPARE(s.value("freeSlots"), QVariant(-1));
+        // The first module decides the type even when it has none.
+        s = summarise({QVariantMap{{"Capacity", "1"}}, module(GiB)}, {});
+        QVERIFY(!s.contains("type"));
+    }
+
+    void upgradeNotes_data()
+    {
+        QTest::addColumn<int>("modules");
+        QTest::addColumn<int>("devices");
+        QTest::addColumn<QString>("maxKb");
+        QTest::addColumn<QVariant>("upgradable");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("room to grow, slots full") << 2 << 2 << "33554432" << QVariant(true)
+                                                  << "Hỗ trợ tối đa 32.0 GB · hiện 16.0 GB · có thể nâng "
+                                                     "thêm ~16.0 GB (đã đầy khe — cần thay bằng thanh "
+                                                     "dung lượng cao hơn).";
+        QTest::newRow("room to grow, free slots") << 2 << 4 << "67108864" << QVariant(true)
+                                                  << "Hỗ trợ tối đa 64.0 GB · hiện 16.0 GB · có thể nâng "
+                                                     "thêm ~48.0 GB (còn 2 khe trống — gắn thêm thanh "
+                                                     "mới).";
+        QTest::newRow("at the maximum")
+            << 2 << 4 << "16777216" << QVariant(false) << "Đã đạt mức RAM tối đa hệ thống hỗ trợ (16.0 GB).";
+        QTest::newRow("maximum unknown, slots full")
+            << 2 << 0 << "0" << QVariant()
+            << "Đã lắp đầy khe RAM. Muốn tăng cần thay bằng thanh dung lượng cao hơn.";
+        QTest::newRow("maximum unknown, free slots")
+            << 1 << 4 << "0" << QVariant(true)
+            << "Còn 3 khe RAM trống — có thể gắn thêm thanh để tăng dung lượng.";
+    }
+
+    void upgradeNotes()
+    {
+        QFETCH(int, modules);
+        QFETCH(int, devices);
+        QFETCH(QString, maxKb);
+        QFETCH(QVariant, upgradable);
+        QFETCH(QString, note);
+        QList<QVariantMap> rows;
+        for (int i = 0; i < modules; ++i)
+            rows << module(8 * GiB);
+        QVariantMap array{{"MaxCapacityEx", maxKb}};
+        if (devices)
+            array.insert("MemoryDevices", devices);
+        const QVariantMap s = summarise(rows, array);
+        QCOMPARE(s.value("upgradeNote").toString(), note);
+        QCOMPARE(s.contains("upgradable"), upgradable.isValid());
+        if (upgradable.isValid())
+            QCOMPARE(s.value("upgradable"), upgradable);
+    }
+
+    // Without modules or an array (the firmware tables unreadable) nothing is known to judge by.
+    void nothingKnownGivesNoVerdict()
+    {
+        const QVariantMap s = summarise({}, {});
+        QCOMPARE(s, (QVariantMap{{"usedSlots", 0}}));
+    }
+
+    void absurdCapacitiesDoNotWrap()
+    {
+        QCOMPARE(kilobytesToBytes(quint64(1) << 60), std::numeric_limits<quint64>::max());
+        const QVariantMap s = summarise({module(std::numeric_limits<quint64>::max()), module(8 * GiB)},
+                                        {{"MaxCapacityEx", "18446744073709551615"}, {"MemoryDevices", 2}});
+        QCOMPARE(s.value("upgradable"), QVariant(false));
+        QVERIFY(s.value("total").toString().endsWith(" TB"));
+    }
+};
+
+KELVARO_TEST(TestMemoryRules)
+#include "tst_memoryrules.moc"

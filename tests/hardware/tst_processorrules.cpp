@@ -1,0 +1,162 @@
+#include "hardware/processorrules.h"
+#include "hardware/profile/replaysource.h"
+#include "hardware/windowscollector.h"
+#include "testregistry.h"
+
+#include <QTest>
+
+#include <cstring>
+
+namespace {
+
+// The registers of leaves 0x80000002..4 that spell the given text.
+std::array<platform::CpuidRegisters, 3> brandLeaves(const QByteArray &text)
+{
+    char bytes[48] = {};
+    std::memcpy(bytes, text.constData(), std::min<std::size_t>(48, text.size()));
+    std::array<platform::CpuidRegisters, 3> leaves;
+    for (int leaf = 0; leaf < 3; ++leaf) {
+        std::uint32_t regs[4];
+        std::memcpy(regs, bytes + 16 * leaf, 16);
+        leaves[leaf] = {regs[0], regs[1], regs[2], regs[3]};
+    }
+    return leaves;
+}
+
+const QString laptopNote =
+    QStringLiteral("CPU trên laptop hầu hết được hàn chết (BGA) → không thể nâng cấp riêng "
+                   "CPU. Muốn hiệu năng cao hơn cần đổi máy.");
+const QString solderedNote =
+    QStringLiteral("CPU được hàn chết (BGA) trên bo mạch — không thể tháo rời để nâng cấp. "
+                   "Muốn mạnh hơn phải thay cả máy.");
+const QString compactNote =
+    QStringLiteral("Máy nhỏ gọn (AIO/Mini PC) thường hàn chết CPU → khả năng nâng cấp rất "
+                   "thấp, cần kiểm tra theo model.");
+
+QString desktopNote(const QString &socketPart)
+{
+    return QStringLiteral(
+               "Máy bàn dùng CPU socket rời%1 → có thể nâng cấp nếu BIOS/bo mạch hỗ trợ. Hãy đối chiếu "
+               "danh sách CPU tương thích của nhà sản xuất bo mạch.")
+        .arg(socketPart);
+}
+
+} // namespace
+
+class TestProcessorRules : public QObject {
+    Q_OBJECT
+
+private slots:
+    void brandStringIsTrimmedAtTheFirstZero()
+    {
+        QCOMPARE(brandString(brandLeaves("       Intel(R) Xeon(R) CPU E5-2670 0 @ 2.60GHz")),
+                 QString("Intel(R) Xeon(R) CPU E5-2670 0 @ 2.60GHz"));
+        QCOMPARE(brandString(brandLeaves(QByteArray("AMD Ryzen 5 5600H\0garbage", 25))),
+                 QString("AMD Ryzen 5 5600H"));
+        // All 48 bytes used, no terminator.
+        const QByteArray full(48, 'x');
+        QCOMPARE(brandString(brandLeaves(full)), QString(full));
+        QCOMPARE(brandString(brandLeaves("Caf\xe9")), QString::fromLatin1("Caf\xe9"));
+    }
+
+    void nameFallsBackToTheBrandString()
+    {
+        auto data = std::make_shared<ProfileData>();
+        data->wmi["ROOT\\CIMV2"]["Win32_Processor"] = {platform::Row{{"NumberOfCores", std::int32_t{4}}}};
+        const auto leaves = brandLeaves("  Intel(R) Core(TM) i5-8350U CPU @ 1.70GHz");
+        data->cpuid["80000000"] = {0x80000008u, 0, 0, 0};
+        data->cpuid["80000002"] = leaves[0];
+        data->cpuid["80000003"] = leaves[1];
+        data->cpuid["80000004"] = leaves[2];
+        QCOMPARE(
+            WindowsCollector(std::make_shared<ReplaySource>(data)).collect({}).cpu.value("name").toString(),
+            QString("Intel(R) Core(TM) i5-8350U CPU @ 1.70GHz"));
+        // A processor without the brand leaves has no name to give.
+        data->cpuid["80000000"] = {0x80000001u, 0, 0, 0};
+        QVERIFY(!WindowsCollector(std::make_shared<ReplaySource>(data)).collect({}).cpu.contains("name"));
+        // The row's name wins over the brand string.
+        data->cpuid["80000000"] = {0x80000008u, 0, 0, 0};
+        data->wmi["ROOT\\CIMV2"]["Win32_Processor"][0]["Name"] = std::string(" Intel Xeon ");
+        QCOMPARE(
+            WindowsCollector(std::make_shared<ReplaySource>(data)).collect({}).cpu.value("name").toString(),
+            QString("Intel Xeon"));
+    }
+
+    void instructionSets()
+    {
+        // Recorded on an Ice Lake server processor.
+        const platform::CpuidRegisters leaf1{394918, 16910336, 4294586883u, 529267711};
+        const platform::CpuidRegisters leaf7{2, 4055838715u, 4284230, 536870928};
+        QCOMPARE(instructionSetsText(leaf1, leaf7),
+                 QString("SSE, SSE2, SSE3, SSE4.1, SSE4.2, AVX, FMA3, AES, AVX2, AVX-512F, SHA"));
+        QCOMPARE(instructionSetsText(leaf1, std::nullopt),
+                 QString("SSE, SSE2, SSE3, SSE4.1, SSE4.2, AVX, FMA3, AES"));
+        // A processor with SSE2 and SSE3 only, and AVX2 without AVX-512.
+        const platform::CpuidRegisters old{0, 0, 1u << 0, (1u << 25) | (1u << 26)};
+        const platform::CpuidRegisters avx2{0, 1u << 5, 0, 0};
+        QCOMPARE(instructionSetsText(old, avx2), QString("SSE, SSE2, SSE3, AVX2"));
+        QVERIFY(instructionSetsText(std::nullopt, std::nullopt).isEmpty());
+    }
+
+    void clockAndCaches()
+    {
+        QCOMPARE(clockText(2592), QString("2.59 GHz"));
+        QCOMPARE(clockText(3000), QString("3.00 GHz"));
+        QVERIFY(clockText(0).isEmpty());
+        const QVariantMap cpu = buildCpuMap(
+            {{"MaxClockSpeed", 2592}, {"L2CacheSize", 0}, {"L3CacheSize", 6144}, {"NumberOfCores", 0}}, {},
+            {}, "Desktop");
+        QCOMPARE(cpu.value("baseClock").toString(), QString("2.59 GHz"));
+        QCOMPARE(cpu.value("l3").toString(), QString("6 MB"));
+        QVERIFY(!cpu.contains("l2"));
+        QVERIFY(!cpu.contains("cores"));
+        QCOMPARE(cpu.value("virtualization"), QVariant(false));
+    }
+
+    void upgradeRule_data()
+    {
+        QTest::addColumn<QString>("deviceType");
+        QTest::addColumn<QString>("socket");
+        QTest::addColumn<int>("upgradeMethod");
+        QTest::addColumn<bool>("upgradable");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("desktop socket") << "Desktop"
+                                        << "LGA1700" << 0 << true << desktopNote(" (LGA1700)");
+        QTest::newRow("desktop socket, spaces") << "Desktop"
+                                                << " AM4 " << 4 << true << desktopNote(" (AM4)");
+        QTest::newRow("desktop, no socket") << "Desktop"
+                                            << "" << 0 << true << desktopNote("");
+        QTest::newRow("unknown type") << ""
+                                      << "LGA1151" << 0 << true << desktopNote(" (LGA1151)");
+        QTest::newRow("BGA socket on a desktop") << "Desktop"
+                                                 << "FCBGA1440" << 0 << false << solderedNote;
+        QTest::newRow("lower-case bga") << "Server"
+                                        << "bga1744" << 0 << false << solderedNote;
+        QTest::newRow("no upgrade method") << "Desktop"
+                                           << "U3E1" << 6 << false << solderedNote;
+        QTest::newRow("laptop") << "Laptop"
+                                << "U3E1" << 0 << false << laptopNote;
+        QTest::newRow("laptop with BGA") << "Laptop"
+                                         << "BGA1528" << 0 << false << solderedNote;
+        QTest::newRow("all in one") << "All-in-One"
+                                    << "LGA1200" << 0 << false << compactNote;
+        QTest::newRow("mini pc") << "Mini PC"
+                                 << "" << 0 << false << compactNote;
+    }
+
+    void upgradeRule()
+    {
+        QFETCH(QString, deviceType);
+        QFETCH(QString, socket);
+        QFETCH(int, upgradeMethod);
+        QFETCH(bool, upgradable);
+        QFETCH(QString, note);
+        const QVariantMap cpu = buildCpuMap({{"SocketDesignation", socket}, {"UpgradeMethod", upgradeMethod}},
+                                            {}, {}, deviceType);
+        QCOMPARE(cpu.value("upgradable").toBool(), upgradable);
+        QCOMPARE(cpu.value("upgradeNote").toString(), note);
+    }
+};
+
+KELVARO_TEST(TestProcessorRules)
+#include "tst_processorrules.moc"

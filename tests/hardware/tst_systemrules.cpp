@@ -1,0 +1,123 @@
+#include "hardware/profile/replaysource.h"
+#include "hardware/systemrules.h"
+#include "hardware/textformats.h"
+#include "hardware/windowscollector.h"
+#include "testregistry.h"
+
+#include <QTest>
+
+namespace {
+
+// A machine that answers only what the system step asks.
+HardwareSnapshot scan(const std::optional<platform::PowerStatus> &power, const platform::Rows &batteries,
+                      const platform::IntList &chassis)
+{
+    auto data = std::make_shared<ProfileData>();
+    auto &cimv2 = data->wmi["ROOT\\CIMV2"];
+    cimv2["Win32_Battery"] = batteries;
+    if (!chassis.empty())
+        cimv2["Win32_SystemEnclosure"] = {platform::Row{{"ChassisTypes", chassis}}};
+    data->powerStatus = power;
+    WindowsCollector collector(std::make_shared<ReplaySource>(data));
+    return collector.collect({});
+}
+
+platform::PowerStatus flag(std::uint8_t batteryFlag)
+{
+    platform::PowerStatus status;
+    status.batteryFlag = batteryFlag;
+    return status;
+}
+
+} // namespace
+
+class TestSystemRules : public QObject {
+    Q_OBJECT
+
+private slots:
+    void deviceTypeFromChassisAndBattery_data()
+    {
+        QTest::addColumn<QVariant>("chassis");
+        QTest::addColumn<bool>("battery");
+        QTest::addColumn<QString>("type");
+        QTest::newRow("notebook without battery") << QVariant(QVariantList{10}) << false << "Laptop";
+        QTest::newRow("desktop with battery") << QVariant(QVariantList{3}) << true << "Laptop";
+        QTest::newRow("desktop") << QVariant(QVariantList{3}) << false << "Desktop";
+        QTest::newRow("unknown chassis") << QVariant(QVariantList{2}) << false << "";
+        QTest::newRow("no chassis") << QVariant() << false << "";
+        QTest::newRow("only the first code counts") << QVariant(QVariantList{3, 10}) << false << "Desktop";
+        QTest::newRow("all in one") << QVariant(QVariantList{13}) << false << "All-in-One";
+        QTest::newRow("mini pc") << QVariant(QVariantList{35}) << false << "Mini PC";
+    }
+
+    void deviceTypeFromChassisAndBattery()
+    {
+        QFETCH(QVariant, chassis);
+        QFETCH(bool, battery);
+        QFETCH(QString, type);
+        QCOMPARE(deviceType(chassis, battery), type);
+    }
+
+    void batteryFromPowerStatusThenWmi()
+    {
+        QCOMPARE(scan(flag(0), {}, {3}).system.value("deviceType").toString(), QString("Laptop"));
+        QCOMPARE(scan(flag(8), {}, {3}).system.value("deviceType").toString(), QString("Laptop"));
+        // 128 (no battery) and 255 (unknown) both leave it to Win32_Battery.
+        QCOMPARE(scan(flag(128), {}, {3}).system.value("deviceType").toString(), QString("Desktop"));
+        QCOMPARE(scan(flag(255), {platform::Row{{"Name", std::string("DELL GJKNX84")}}}, {3})
+                     .system.value("deviceType")
+                     .toString(),
+                 QString("Laptop"));
+        QCOMPARE(scan(std::nullopt, {platform::Row{}}, {3}).system.value("deviceType").toString(),
+                 QString("Laptop"));
+        QVERIFY(!scan(flag(255), {}, {2}).system.contains("deviceType"));
+    }
+
+    void dateText()
+    {
+        QCOMPARE(::dateText("20220124000000.000000+000"), QString("2022-01-24"));
+        QCOMPARE(::dateText("20190815"), QString("2019-08-15"));
+        QVERIFY(::dateText("2019081").isEmpty());
+    }
+
+    void firmwareTexts()
+    {
+        QCOMPARE(firmwareText(2u), QString("UEFI"));
+        QCOMPARE(firmwareText(1u), QString("Legacy BIOS"));
+        QVERIFY(firmwareText(3u).isEmpty());
+        QVERIFY(firmwareText(std::nullopt).isEmpty());
+        QCOMPARE(secureBootText(1u), QString("Bật"));
+        QCOMPARE(secureBootText(0u), QString("Tắt"));
+        QVERIFY(secureBootText(std::nullopt).isEmpty());
+        QCOMPARE(tpmText("2.0, 0, 1.38"), QString("TPM 2.0"));
+        QCOMPARE(tpmText(" 1.2 , 2, 3"), QString("TPM 1.2"));
+        QVERIFY(tpmText("").isEmpty());
+        QVERIFY(tpmText(", 0, 1.38").isEmpty());
+    }
+
+    void systemMapTrimsAndLeavesEmptyKeysOut()
+    {
+        SystemRows rows;
+        rows.computer = {
+            {"Manufacturer", "  LENOVO "}, {"Model", "20RA0016CY"}, {"SystemFamily", " ThinkPad E14 "}};
+        rows.bios = {{"ReleaseDate", "20200107000000.000000+000"}, {"SerialNumber", "   "}};
+        rows.os = {{"InstallDate", "2023"}, {"Caption", "Microsoft Windows 11 Pro"}};
+        rows.tpm = {{"SpecVersion", "2.0, 0, 1.38"}};
+        SystemFacts facts;
+        facts.firmwareType = 2;
+        const QVariantMap system = buildSystemMap(rows, facts);
+        QCOMPARE(system.value("manufacturer").toString(), QString("LENOVO"));
+        QCOMPARE(system.value("family").toString(), QString("ThinkPad E14"));
+        QCOMPARE(system.value("biosDate").toString(), QString("2020-01-07"));
+        QCOMPARE(system.value("firmware").toString(), QString("UEFI"));
+        QCOMPARE(system.value("tpm").toString(), QString("TPM 2.0"));
+        QVERIFY(!system.contains("serial"));
+        QVERIFY(!system.contains("osInstallDate"));
+        QVERIFY(!system.contains("secureBoot"));
+        QVERIFY(!system.contains("deviceType"));
+        QVERIFY(!buildSystemMap(SystemRows{}, SystemFacts{}).contains("family"));
+    }
+};
+
+KELVARO_TEST(TestSystemRules)
+#include "tst_systemrules.moc"
