@@ -106,7 +106,7 @@ BatteryReading readBattery(const SysRoot &root, const std::string &name)
 
 } // namespace
 
-PowerSupplies readPowerSupplies(const SysRoot &root)
+PowerSupplies readSystemBatteries(const SysRoot &root)
 {
     PowerSupplies supplies;
     bool sawLine = false;

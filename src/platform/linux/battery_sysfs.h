@@ -30,6 +30,6 @@ struct PowerSupplies {
 };
 
 // Batteries that power the system (not those of mice or headsets) and are in their bay.
-PowerSupplies readPowerSupplies(const SysRoot &root);
+PowerSupplies readSystemBatteries(const SysRoot &root);
 
 } // namespace platform::linuxbackend

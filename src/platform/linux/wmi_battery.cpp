@@ -44,7 +44,7 @@ void putCodes(Row &row, const char *name, const std::string &text)
 // One row per battery, named by `key` after the supply.
 template <typename Fill> Rows batteryRows(const SysRoot &root, const char *key, Fill fill)
 {
-    const PowerSupplies supplies = readPowerSupplies(root);
+    const PowerSupplies supplies = readSystemBatteries(root);
     Rows rows;
     for (const BatteryReading &battery : supplies.batteries) {
         Row row;
