@@ -1,3 +1,4 @@
+#include "platform/windows/wide_text.h"
 #include "platform/windows/windows_source.h"
 
 #include <windows.h>
@@ -7,22 +8,6 @@
 namespace platform::windowsbackend {
 
 namespace {
-
-std::string utf8(const WCHAR *text, std::size_t capacity)
-{
-    std::size_t length = 0;
-    while (length < capacity && text[length])
-        ++length;
-    if (length == 0)
-        return {};
-    const int bytes =
-        WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
-    if (bytes <= 0)
-        return {};
-    std::string out(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), out.data(), bytes, nullptr, nullptr);
-    return out;
-}
 
 std::vector<BluetoothDevice> knownDevices(HANDLE radio)
 {

@@ -1,3 +1,4 @@
+#include "platform/windows/wide_text.h"
 #include "platform/windows/windows_source.h"
 
 #include <windows.h>
@@ -5,17 +6,6 @@
 namespace platform::windowsbackend {
 
 namespace {
-
-template <std::size_t N> std::string utf8(const wchar_t (&text)[N])
-{
-    const int length = static_cast<int>(wcsnlen(text, N));
-    const int bytes = WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
-    if (bytes <= 0)
-        return {};
-    std::string out(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, length, &out[0], bytes, nullptr, nullptr);
-    return out;
-}
 
 DisplayMode modeOf(const DEVMODEW &mode)
 {

@@ -1,3 +1,4 @@
+#include "platform/windows/wide_text.h"
 #include "platform/windows/windows_source.h"
 
 #include <windows.h>
@@ -11,17 +12,6 @@ namespace {
 // IDXGIFactory1, spelled out so that no GUID library is needed.
 constexpr GUID kIidDxgiFactory1 = {
     0x770AAE78, 0xF26F, 0x4DBA, {0xA8, 0x29, 0x25, 0x3C, 0x83, 0xD1, 0xB3, 0x87}};
-
-template <std::size_t N> std::string utf8(const wchar_t (&text)[N])
-{
-    const int length = static_cast<int>(wcsnlen(text, N));
-    const int bytes = WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
-    if (bytes <= 0)
-        return {};
-    std::string out(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, length, &out[0], bytes, nullptr, nullptr);
-    return out;
-}
 
 } // namespace
 

@@ -1,3 +1,4 @@
+#include "platform/windows/wide_text.h"
 #include "platform/windows/windows_source.h"
 
 // Winsock before the IP Helper and Windows headers.
@@ -36,19 +37,6 @@ public:
 private:
     bool started_ = false;
 };
-
-std::string utf8(const wchar_t *text)
-{
-    if (!text || !*text)
-        return {};
-    const int bytes = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (bytes <= 1)
-        return {};
-    std::string out(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), bytes, nullptr, nullptr);
-    out.resize(static_cast<std::size_t>(bytes - 1));
-    return out;
-}
 
 // Empty for families other than IPv4 and IPv6 and for addresses that do not format.
 std::string addressText(const SOCKET_ADDRESS &address)
