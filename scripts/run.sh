@@ -4,7 +4,13 @@
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
-./scripts/build.sh >/dev/null
+log=$(mktemp)
+if ! ./scripts/build.sh >"$log" 2>&1; then
+    cat "$log" >&2
+    rm -f "$log"
+    exit 1
+fi
+rm -f "$log"
 BIN=${KELVARO_BUILD_DIR:-build}/src/kelvaro
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] || [ ! -f qml/Kelvaro/Main.qml ]; then
     exec "$BIN" --export all "$@"
