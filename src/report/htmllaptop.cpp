@@ -86,14 +86,17 @@ QString laptopBlocksHtml(const HardwareSnapshot &hardware)
     // The evaluation identifies the machine the same way, family included.
     const QVariantMap evaluation =
         evaluateLaptop(system, hardware.cpu, hardware.ramSummary, hardware.ramModules, hardware.disks);
-    const QVariantList findings = evaluation.value(QStringLiteral("findings")).toList();
+    return html + originalityHtml(evaluation.value(QStringLiteral("findings")).toList(),
+                                  evaluation.value(QStringLiteral("verdict")).toMap());
+}
+
+QString originalityHtml(const QVariantList &findings, const QVariantMap &verdict)
+{
     if (findings.isEmpty())
-        return html;
-    html +=
-        QStringLiteral("<h3 style='color:#1f2937;margin:14px 0 4px 0;'>Kiểm định nguyên bản (Originality "
-                       "Check)</h3>"
-                       "<p style='color:#6b7280;font-size:11px;margin:0 0 6px 0;'>Đối chiếu cấu hình hãng — "
-                       "phát hiện tháo lắp / độ chế</p>");
-    html += verdictBox(evaluation.value(QStringLiteral("verdict")).toMap());
-    return html + findingsTable(findings);
+        return {};
+    return QStringLiteral(
+               "<h3 style='color:#1f2937;margin:14px 0 4px 0;'>Kiểm định nguyên bản (Originality "
+               "Check)</h3><p style='color:#6b7280;font-size:11px;margin:0 0 6px 0;'>Đối chiếu cấu "
+               "hình hãng — phát hiện tháo lắp / độ chế</p>") +
+           verdictBox(verdict) + findingsTable(findings);
 }

@@ -15,3 +15,6 @@ QString reportHtml(const ReportSummary &summary, const ReportInputs &inputs, Htm
 // The laptop's board and upgrade section and its originality findings; empty unless the
 // machine is a laptop.
 QString laptopBlocksHtml(const HardwareSnapshot &hardware);
+
+// The originality verdict box and the findings table; empty without findings.
+QString originalityHtml(const QVariantList &findings, const QVariantMap &verdict);

@@ -1,7 +1,11 @@
 // The kelvaro executable as a script or a technician runs it.
 #include "testregistry.h"
 
+#include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,7 +22,10 @@ struct Run {
 Run kelvaro(const QStringList &args, const QTemporaryDir &home, const QMap<QString, QString> &extra = {})
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"LOCALAPPDATA", "TEMP", "TMP", "KELVARO_PROFILE", "DISPLAY", "WAYLAND_DISPLAY"})
+    // The home folder is the test's own; no setting may point the exports at a real Desktop.
+    for (const char *name :
+         {"LOCALAPPDATA", "TEMP", "TMP", "KELVARO_PROFILE", "DISPLAY", "WAYLAND_DISPLAY", "XDG_CONFIG_HOME",
+          "XDG_DATA_HOME", "XDG_STATE_HOME", "XDG_DESKTOP_DIR", "XDG_DOCUMENTS_DIR"})
         env.remove(name);
     env.insert("LOCALAPPDATA", home.path());
     env.insert("HOME", home.path());
@@ -50,6 +57,14 @@ QStringList logLines(const QTemporaryDir &home)
     for (QString &line : lines)
         line = line.mid(25); // drop "yyyy-MM-dd HH:mm:ss.zzz  "
     return lines;
+}
+
+const QString kDesktopProfile = QStringLiteral(KELVARO_TEST_DATA "/report/desktop-profile.json");
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -156,6 +171,78 @@ private slots:
         QCOMPARE(unwritable.exitCode, 1);
         QCOMPARE(unwritable.out, QStringList{"FAILED: profile"});
         QVERIFY(unwritable.err.contains("cannot write profile"));
+    }
+
+    void exportAllIntoTheOutputFolder()
+    {
+        QTemporaryDir home;
+        const QString folder = home.filePath("reports/today");
+        const Run run =
+            kelvaro({"--export", "all", "--output", folder}, home, {{"KELVARO_PROFILE", kDesktopProfile}});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out.size(), 4);
+        const QStringList order{"pdf", "html", "json", "csv"};
+        for (int i = 0; i < 4; ++i) {
+            QVERIFY2(run.out[i].startsWith("OK: " + QDir::toNativeSeparators(QDir(folder).absolutePath())),
+                     qPrintable(run.out[i]));
+            QVERIFY(run.out[i].endsWith("." + order[i]));
+            QVERIFY(QFile::exists(run.out[i].mid(4)));
+        }
+        QVERIFY(readAll(run.out[0].mid(4)).startsWith("%PDF-"));
+        QVERIFY(readAll(run.out[1].mid(4)).contains("Radeon RX 580 Series"));
+        const QJsonObject json = QJsonDocument::fromJson(readAll(run.out[2].mid(4))).object();
+        QCOMPARE(json.value("kelvaroScore").toInt(), 84);
+        QVERIFY(readAll(run.out[3].mid(4)).startsWith("\xEF\xBB\xBFKelvaro - "));
+        QCOMPARE(QDir(home.path()).entryList(QDir::Files), QStringList());
+    }
+
+    void unwritableFolderFailsEveryFormat()
+    {
+        QTemporaryDir home;
+        QFile blocker(home.filePath("file"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const Run run = kelvaro({"--export", "all", "--output", home.filePath("file/sub")}, home,
+                                {{"KELVARO_PROFILE", kDesktopProfile}});
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.out, (QStringList{"FAILED: pdf", "FAILED: html", "FAILED: json", "FAILED: csv"}));
+    }
+
+    void withoutOutputDocumentsThenHome()
+    {
+        QTemporaryDir home;
+        const QMap<QString, QString> profile{{"KELVARO_PROFILE", kDesktopProfile}};
+        Run run = kelvaro({"--export", "csv"}, home, profile);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(QFileInfo(run.out.value(0).mid(4)).absolutePath(),
+                 QFileInfo(home.path()).absoluteFilePath());
+
+        QVERIFY(QDir(home.path()).mkdir("Documents"));
+        run = kelvaro({"--export", "csv"}, home, profile);
+        QCOMPARE(QFileInfo(run.out.value(0).mid(4)).absolutePath(),
+                 QFileInfo(home.filePath("Documents")).absoluteFilePath());
+    }
+
+    void benchmarkAndStressReachTheReport()
+    {
+        QTemporaryDir home;
+        const Run run = kelvaro({"--export", "json", "--output", home.path(), "--benchmark", "--stress", "1"},
+                                home, {{"KELVARO_PROFILE", kDesktopProfile}, {"TMPDIR", home.path()}});
+        QCOMPARE(run.exitCode, 0);
+        const QJsonObject json = QJsonDocument::fromJson(readAll(run.out.value(0).mid(4))).object();
+        QVERIFY(json.value("tests").toObject().value("benchmark").toObject().contains("cpuMulti"));
+        const QJsonObject stability = json.value("categories").toArray()[5].toObject();
+        QCOMPARE(stability.value("na").toBool(), false);
+        QVERIFY2(stability.value("note").toString().contains("benchmark ✓"),
+                 qPrintable(stability.value("note").toString()));
+    }
+
+    void scriptOptionsNeedExport()
+    {
+        QTemporaryDir home;
+        const Run run = kelvaro({"--benchmark"}, home);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.err.contains("--export"));
     }
 };
 

@@ -51,6 +51,49 @@ private slots:
         QVERIFY(!parseCommandLine({"kelvaro", "--record-profile"}).error.isEmpty());
         QVERIFY(!parseCommandLine({"kelvaro", "--record-profile", "--export"}).error.isEmpty());
     }
+
+    void scriptOptionsGoWithExport()
+    {
+        CommandLine line = parseCommandLine(
+            {"kelvaro", "--stress", "45", "--export", "json", "--output", "out dir", "--benchmark"});
+        QVERIFY(line.error.isEmpty());
+        QCOMPARE(line.formats, QStringList{"json"});
+        QCOMPARE(line.outputFolder, QString("out dir"));
+        QVERIFY(line.benchmark);
+        QCOMPARE(line.stressSeconds, 45);
+
+        // An option right after --export is not taken for the format.
+        line = parseCommandLine({"kelvaro", "--export", "--output", "x"});
+        QCOMPARE(line.formats, QStringList{"pdf"});
+        QCOMPARE(line.outputFolder, QString("x"));
+
+        line = parseCommandLine({"kelvaro", "--export"});
+        QVERIFY(!line.benchmark);
+        QCOMPARE(line.stressSeconds, 0);
+        QVERIFY(line.outputFolder.isEmpty());
+    }
+
+    void malformedScriptOptions_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("output without folder") << QStringList{"kelvaro", "--export", "--output"};
+        QTest::newRow("output followed by option")
+            << QStringList{"kelvaro", "--export", "--output", "--benchmark"};
+        QTest::newRow("output empty") << QStringList{"kelvaro", "--export", "--output", ""};
+        QTest::newRow("stress without seconds") << QStringList{"kelvaro", "--export", "--stress"};
+        QTest::newRow("stress not a number") << QStringList{"kelvaro", "--export", "--stress", "30s"};
+        QTest::newRow("stress zero") << QStringList{"kelvaro", "--export", "--stress", "0"};
+        QTest::newRow("stress negative") << QStringList{"kelvaro", "--export", "--stress", "-5"};
+        QTest::newRow("stress over a day") << QStringList{"kelvaro", "--export", "--stress", "86401"};
+        QTest::newRow("benchmark without export") << QStringList{"kelvaro", "--benchmark"};
+        QTest::newRow("output without export") << QStringList{"kelvaro", "--output", "x"};
+    }
+
+    void malformedScriptOptions()
+    {
+        QFETCH(QStringList, args);
+        QVERIFY(!parseCommandLine(args).error.isEmpty());
+    }
 };
 
 KELVARO_TEST(TestCommandLine)
