@@ -176,34 +176,21 @@ private slots:
     void exportAllIntoTheOutputFolder()
     {
         QTemporaryDir home;
-        const QString folder = home.filePath("reports/today");
-        const Run run =
-            kelvaro({"--export", "all", "--output", folder}, home, {{"KELVARO_PROFILE", kDesktopProfile}});
+        const QString folder = QDir(home.filePath("reports/today")).absolutePath();
+        const QMap<QString, QString> desktop{{"KELVARO_PROFILE", kDesktopProfile}};
+        Run run = kelvaro({"--export", "all", "--output", folder}, home, desktop);
         QCOMPARE(run.exitCode, 0);
+        const QString stem = "OK: " + QDir::toNativeSeparators(folder + "/Kelvaro_BaoCao_");
         QCOMPARE(run.out.size(), 4);
-        const QStringList order{"pdf", "html", "json", "csv"};
-        for (int i = 0; i < 4; ++i) {
-            QVERIFY2(run.out[i].startsWith("OK: " + QDir::toNativeSeparators(QDir(folder).absolutePath())),
-                     qPrintable(run.out[i]));
-            QVERIFY(run.out[i].endsWith("." + order[i]));
-            QVERIFY(QFile::exists(run.out[i].mid(4)));
+        for (const QString format : {"pdf", "html", "json", "csv"}) {
+            const QString line = run.out.takeFirst();
+            QVERIFY2(line.startsWith(stem) && line.endsWith("." + format), qPrintable(line));
+            QVERIFY(QFileInfo(line.mid(4)).size() > 0);
         }
-        QVERIFY(readAll(run.out[0].mid(4)).startsWith("%PDF-"));
-        QVERIFY(readAll(run.out[1].mid(4)).contains("Radeon RX 580 Series"));
-        const QJsonObject json = QJsonDocument::fromJson(readAll(run.out[2].mid(4))).object();
-        QCOMPARE(json.value("kelvaroScore").toInt(), 84);
-        QVERIFY(readAll(run.out[3].mid(4)).startsWith("\xEF\xBB\xBFKelvaro - "));
         QCOMPARE(QDir(home.path()).entryList(QDir::Files), QStringList());
-    }
 
-    void unwritableFolderFailsEveryFormat()
-    {
-        QTemporaryDir home;
-        QFile blocker(home.filePath("file"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        const Run run = kelvaro({"--export", "all", "--output", home.filePath("file/sub")}, home,
-                                {{"KELVARO_PROFILE", kDesktopProfile}});
+        QFile(home.filePath("file")).open(QIODevice::WriteOnly);
+        run = kelvaro({"--export", "all", "--output", home.filePath("file/sub")}, home, desktop);
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.out, (QStringList{"FAILED: pdf", "FAILED: html", "FAILED: json", "FAILED: csv"}));
     }
@@ -211,14 +198,12 @@ private slots:
     void withoutOutputDocumentsThenHome()
     {
         QTemporaryDir home;
-        const QMap<QString, QString> profile{{"KELVARO_PROFILE", kDesktopProfile}};
-        Run run = kelvaro({"--export", "csv"}, home, profile);
-        QCOMPARE(run.exitCode, 0);
+        const QMap<QString, QString> desktop{{"KELVARO_PROFILE", kDesktopProfile}};
+        Run run = kelvaro({"--export", "csv"}, home, desktop);
         QCOMPARE(QFileInfo(run.out.value(0).mid(4)).absolutePath(),
                  QFileInfo(home.path()).absoluteFilePath());
-
         QVERIFY(QDir(home.path()).mkdir("Documents"));
-        run = kelvaro({"--export", "csv"}, home, profile);
+        run = kelvaro({"--export", "csv"}, home, desktop);
         QCOMPARE(QFileInfo(run.out.value(0).mid(4)).absolutePath(),
                  QFileInfo(home.filePath("Documents")).absoluteFilePath());
     }
@@ -231,18 +216,8 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         const QJsonObject json = QJsonDocument::fromJson(readAll(run.out.value(0).mid(4))).object();
         QVERIFY(json.value("tests").toObject().value("benchmark").toObject().contains("cpuMulti"));
-        const QJsonObject stability = json.value("categories").toArray()[5].toObject();
-        QCOMPARE(stability.value("na").toBool(), false);
-        QVERIFY2(stability.value("note").toString().contains("benchmark ✓"),
-                 qPrintable(stability.value("note").toString()));
-    }
-
-    void scriptOptionsNeedExport()
-    {
-        QTemporaryDir home;
-        const Run run = kelvaro({"--benchmark"}, home);
-        QCOMPARE(run.exitCode, 2);
-        QVERIFY(run.err.contains("--export"));
+        const QString stability = json.value("categories").toArray()[5].toObject().value("note").toString();
+        QVERIFY2(stability.contains("benchmark ✓"), qPrintable(stability));
     }
 };
 
