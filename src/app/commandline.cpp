@@ -5,10 +5,23 @@ namespace {
 const QStringList kAllFormats = {QStringLiteral("pdf"), QStringLiteral("html"), QStringLiteral("json"),
                                  QStringLiteral("csv")};
 
+constexpr int kLongestStress = 24 * 60 * 60;
+
 bool isOption(const QString &arg)
 {
     return arg == QLatin1String("--export") || arg == QLatin1String("--record-profile") ||
-           arg == QLatin1String("--help") || arg == QLatin1String("-h") || arg == QLatin1String("--version");
+           arg == QLatin1String("--output") || arg == QLatin1String("--benchmark") ||
+           arg == QLatin1String("--stress") || arg == QLatin1String("--help") || arg == QLatin1String("-h") ||
+           arg == QLatin1String("--version");
+}
+
+// The argument after an option, unless it is missing or another of our options.
+bool takeValue(const QStringList &args, int &i, QString &value)
+{
+    if (i + 1 >= args.size() || isOption(args.at(i + 1)))
+        return false;
+    value = args.at(++i);
+    return true;
 }
 
 } // namespace
@@ -23,11 +36,26 @@ CommandLine parseCommandLine(const QStringList &args)
         } else if (arg == QLatin1String("--version")) {
             line.version = true;
         } else if (arg == QLatin1String("--record-profile")) {
-            if (i + 1 >= args.size() || isOption(args.at(i + 1))) {
+            if (!takeValue(args, i, line.recordProfile)) {
                 line.error = QStringLiteral("--record-profile needs a file name");
                 return line;
             }
-            line.recordProfile = args.at(++i);
+        } else if (arg == QLatin1String("--output")) {
+            if (!takeValue(args, i, line.outputFolder) || line.outputFolder.isEmpty()) {
+                line.error = QStringLiteral("--output needs a folder");
+                return line;
+            }
+        } else if (arg == QLatin1String("--benchmark")) {
+            line.benchmark = true;
+        } else if (arg == QLatin1String("--stress")) {
+            QString value;
+            bool number = false;
+            line.stressSeconds = takeValue(args, i, value) ? value.toInt(&number) : 0;
+            if (!number || line.stressSeconds < 1 || line.stressSeconds > kLongestStress) {
+                line.error =
+                    QStringLiteral("--stress needs a number of seconds from 1 to %1").arg(kLongestStress);
+                return line;
+            }
         } else if (arg == QLatin1String("--export") && !line.exportMode) {
             line.exportMode = true;
             // The next argument is the format unless it is another of our options.
@@ -36,6 +64,9 @@ CommandLine parseCommandLine(const QStringList &args)
             line.formats = format == QLatin1String("all") ? kAllFormats : QStringList{format};
         }
     }
+    const bool exportOptions = !line.outputFolder.isEmpty() || line.benchmark || line.stressSeconds > 0;
+    if (exportOptions && !line.exportMode)
+        line.error = QStringLiteral("--output, --benchmark and --stress go with --export");
     return line;
 }
 
@@ -52,6 +83,11 @@ QString helpText()
         "                           FORMAT is pdf (default), html, json, csv or all (pdf, html, json, csv).\n"
         "                           Prints \"OK: <path>\" or \"FAILED: <format>\" per format.\n"
         "                           Exit code 0: all written, 1: a format failed, 2: the scan timed out.\n"
+        "  --output DIR             With --export: write the files to DIR (created when missing)\n"
+        "                           instead of the Desktop (else Documents, else the home folder).\n"
+        "  --benchmark              With --export: run the CPU, memory and disk benchmark after the scan.\n"
+        "  --stress SECONDS         With --export: then load every processor for SECONDS (1-86400).\n"
+        "                           The score and the JSON tests include what these measured.\n"
         "  --record-profile FILE    No window: scan once and save what the system answered as a\n"
         "                           machine profile (replay it with KELVARO_PROFILE).\n"
         "  --version                Print the version and exit.\n"

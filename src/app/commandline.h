@@ -8,9 +8,12 @@ struct CommandLine {
     bool help = false;
     bool version = false;
     bool exportMode = false;
-    QStringList formats;   // lower-cased, in export order
-    QString recordProfile; // --record-profile <file>
-    QString error;         // a malformed option; the process prints it and ends with 2
+    QStringList formats;    // lower-cased, in export order
+    QString recordProfile;  // --record-profile <file>
+    QString outputFolder;   // --output <dir>: where the exports go
+    bool benchmark = false; // --benchmark: the CPU benchmark after the scan
+    int stressSeconds = 0;  // --stress <seconds>: then a CPU stress test; 0 for none
+    QString error;          // a malformed option; the process prints it and ends with 2
 };
 
 // args include the program path, as the application's argument list does.

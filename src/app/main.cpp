@@ -2,6 +2,7 @@
 #include "app/commandline.h"
 #include "app/crashcapture.h"
 #include "app/headlessexport.h"
+#include "app/headlessphases.h"
 #include "app/maximizefilter.h"
 #include "app/startuplog.h"
 #include "hardware/activesource.h"
@@ -12,6 +13,7 @@
 #include "laptop/laptopcontroller.h"
 #include "perf/frameclock.h"
 #include "perf/perfcontroller.h"
+#include "report/reportcontroller.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -155,6 +157,7 @@ int main(int argc, char *argv[])
     AppController appController;
     HardwareController hardware;
     PerfController perf;
+    ReportController report(&hardware, &perf);
     LaptopController laptop(&hardware);
     appendStartupLog(QStringLiteral("controllers constructed"));
 
@@ -166,12 +169,25 @@ int main(int argc, char *argv[])
     }
 
     if (commandLine.exportMode) {
+        if (!commandLine.outputFolder.isEmpty())
+            report.setExportFolder(commandLine.outputFolder);
+        HeadlessReport run{[&report]() { report.compute(); },
+                           [&report](const QString &format) { return report.exportReport(format); },
+                           {}};
+        // The order of the window's full inspection: scan, benchmark, stress test.
+        if (commandLine.benchmark)
+            run.phases.push_back(benchmarkPhase(perf));
+        if (commandLine.stressSeconds > 0)
+            run.phases.push_back(stressPhase(perf, commandLine.stressSeconds));
         QTextStream out(stdout);
-        // The export command does not exist yet, so every format honestly fails.
-        const HeadlessReport report{{}, [](const QString &) { return QString(); }};
-        const int code = runHeadlessExport(hardware, report, commandLine.formats, out);
+        const int code = runHeadlessExport(hardware, run, commandLine.formats, out);
         if (code == 2)
             endAfterTimeout();
+        // A benchmark that overran its bound may be stuck in a drive: nothing waits for it.
+        if (perf.benchRunning()) {
+            std::fflush(stdout);
+            std::_Exit(code);
+        }
         return code;
     }
 
@@ -181,6 +197,7 @@ int main(int argc, char *argv[])
     context->setContextProperty(QStringLiteral("App"), &appController);
     context->setContextProperty(QStringLiteral("Hardware"), &hardware);
     context->setContextProperty(QStringLiteral("Perf"), &perf);
+    context->setContextProperty(QStringLiteral("Report"), &report);
     context->setContextProperty(QStringLiteral("Laptop"), &laptop);
     QObject::connect(
         &engine, &QQmlApplicationEngine::objectCreated, app.get(),

@@ -1,7 +1,11 @@
 // The kelvaro executable as a script or a technician runs it.
 #include "testregistry.h"
 
+#include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,7 +22,10 @@ struct Run {
 Run kelvaro(const QStringList &args, const QTemporaryDir &home, const QMap<QString, QString> &extra = {})
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"LOCALAPPDATA", "TEMP", "TMP", "KELVARO_PROFILE", "DISPLAY", "WAYLAND_DISPLAY"})
+    // The home folder is the test's own; no setting may point the exports at a real Desktop.
+    for (const char *name :
+         {"LOCALAPPDATA", "TEMP", "TMP", "KELVARO_PROFILE", "DISPLAY", "WAYLAND_DISPLAY", "XDG_CONFIG_HOME",
+          "XDG_DATA_HOME", "XDG_STATE_HOME", "XDG_DESKTOP_DIR", "XDG_DOCUMENTS_DIR"})
         env.remove(name);
     env.insert("LOCALAPPDATA", home.path());
     env.insert("HOME", home.path());
@@ -50,6 +57,14 @@ QStringList logLines(const QTemporaryDir &home)
     for (QString &line : lines)
         line = line.mid(25); // drop "yyyy-MM-dd HH:mm:ss.zzz  "
     return lines;
+}
+
+const QString kDesktopProfile = QStringLiteral(KELVARO_TEST_DATA "/report/desktop-profile.json");
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -156,6 +171,53 @@ private slots:
         QCOMPARE(unwritable.exitCode, 1);
         QCOMPARE(unwritable.out, QStringList{"FAILED: profile"});
         QVERIFY(unwritable.err.contains("cannot write profile"));
+    }
+
+    void exportAllIntoTheOutputFolder()
+    {
+        QTemporaryDir home;
+        const QString folder = QDir(home.filePath("reports/today")).absolutePath();
+        const QMap<QString, QString> desktop{{"KELVARO_PROFILE", kDesktopProfile}};
+        Run run = kelvaro({"--export", "all", "--output", folder}, home, desktop);
+        QCOMPARE(run.exitCode, 0);
+        const QString stem = "OK: " + QDir::toNativeSeparators(folder + "/Kelvaro_BaoCao_");
+        QCOMPARE(run.out.size(), 4);
+        for (const QString format : {"pdf", "html", "json", "csv"}) {
+            const QString line = run.out.takeFirst();
+            QVERIFY2(line.startsWith(stem) && line.endsWith("." + format), qPrintable(line));
+            QVERIFY(QFileInfo(line.mid(4)).size() > 0);
+        }
+        QCOMPARE(QDir(home.path()).entryList(QDir::Files), QStringList());
+
+        QFile(home.filePath("file")).open(QIODevice::WriteOnly);
+        run = kelvaro({"--export", "all", "--output", home.filePath("file/sub")}, home, desktop);
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.out, (QStringList{"FAILED: pdf", "FAILED: html", "FAILED: json", "FAILED: csv"}));
+    }
+
+    void withoutOutputDocumentsThenHome()
+    {
+        QTemporaryDir home;
+        const QMap<QString, QString> desktop{{"KELVARO_PROFILE", kDesktopProfile}};
+        Run run = kelvaro({"--export", "csv"}, home, desktop);
+        QCOMPARE(QFileInfo(run.out.value(0).mid(4)).absolutePath(),
+                 QFileInfo(home.path()).absoluteFilePath());
+        QVERIFY(QDir(home.path()).mkdir("Documents"));
+        run = kelvaro({"--export", "csv"}, home, desktop);
+        QCOMPARE(QFileInfo(run.out.value(0).mid(4)).absolutePath(),
+                 QFileInfo(home.filePath("Documents")).absoluteFilePath());
+    }
+
+    void benchmarkAndStressReachTheReport()
+    {
+        QTemporaryDir home;
+        const Run run = kelvaro({"--export", "json", "--output", home.path(), "--benchmark", "--stress", "1"},
+                                home, {{"KELVARO_PROFILE", kDesktopProfile}, {"TMPDIR", home.path()}});
+        QCOMPARE(run.exitCode, 0);
+        const QJsonObject json = QJsonDocument::fromJson(readAll(run.out.value(0).mid(4))).object();
+        QVERIFY(json.value("tests").toObject().value("benchmark").toObject().contains("cpuMulti"));
+        const QString stability = json.value("categories").toArray()[5].toObject().value("note").toString();
+        QVERIFY2(stability.contains("benchmark ✓"), qPrintable(stability));
     }
 };
 

@@ -51,6 +51,29 @@ private slots:
         QVERIFY(!parseCommandLine({"kelvaro", "--record-profile"}).error.isEmpty());
         QVERIFY(!parseCommandLine({"kelvaro", "--record-profile", "--export"}).error.isEmpty());
     }
+
+    void scriptOptions()
+    {
+        CommandLine line =
+            parseCommandLine({"kelvaro", "--stress", "45", "--export", "--output", "out dir", "--benchmark"});
+        QVERIFY(line.error.isEmpty());
+        QCOMPARE(line.formats, QStringList{"pdf"}); // an option after --export is not a format
+        QCOMPARE(line.outputFolder, QString("out dir"));
+        QVERIFY(line.benchmark);
+        QCOMPARE(line.stressSeconds, 45);
+
+        const QList<QStringList> malformed{{"--export", "--output"},
+                                           {"--export", "--output", "--benchmark"},
+                                           {"--export", "--stress", "30s"},
+                                           {"--export", "--stress", "0"},
+                                           {"--export", "--stress", "86401"},
+                                           {"--export", "--stress"},
+                                           {"--benchmark"},
+                                           {"--output", "x"}};
+        for (const QStringList &args : malformed)
+            QVERIFY2(!parseCommandLine(QStringList{"kelvaro"} + args).error.isEmpty(),
+                     qPrintable(args.join(' ')));
+    }
 };
 
 KELVARO_TEST(TestCommandLine)

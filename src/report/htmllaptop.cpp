@@ -1,0 +1,102 @@
+#include "report/htmlparts.h"
+#include "report/htmlreport.h"
+
+#include "laptop/laptopcatalogue.h"
+#include "laptop/laptopevaluation.h"
+#include "laptop/laptopidentify.h"
+
+namespace {
+
+QString boardSection(const LaptopMatch &match)
+{
+    if (!match.found)
+        return {};
+    const HtmlRows rows{
+        {QStringLiteral("Dòng máy"), match.series},
+        {QStringLiteral("Kích cỡ"), match.formFactor},
+        {QStringLiteral("Nền tảng CPU"), match.cpuPlatform},
+        {QStringLiteral("CPU"), match.cpuSoldered ? QStringLiteral("Hàn chết (BGA) — không thay")
+                                                  : QStringLiteral("Socket rời — thay được")},
+        {QStringLiteral("CPU hỗ trợ"), match.cpuOptions},
+        {QStringLiteral("RAM tối đa"), match.maxRam},
+        {QStringLiteral("Số khe RAM"), match.ramSlots >= 1 ? QString::number(match.ramSlots) : QString()},
+        {QStringLiteral("Loại RAM"), match.ramType},
+        {QStringLiteral("Mã mainboard"), match.boardId},
+        {QStringLiteral("Main thay thế được"), match.interchangeable.join(QStringLiteral("; "))},
+        {QStringLiteral("Nhận định"), match.upgradeNote},
+    };
+    return htmlSection(QStringLiteral("Mainboard & khả năng nâng cấp (laptop)"), rows);
+}
+
+QString verdictBox(const QVariantMap &verdict)
+{
+    const QString color = severityColor(verdict.value(QStringLiteral("level")).toString());
+    const QString title = verdict.value(QStringLiteral("title")).toString();
+    const QString text = verdict.value(QStringLiteral("text")).toString();
+    const int score = verdict.value(QStringLiteral("score")).toInt();
+    const QString scorePart = score >= 1 ? QStringLiteral(" &nbsp; <b>%1/100</b>").arg(score) : QString();
+
+    QString html = QStringLiteral("<div style='border-left:4px solid %1;background:%2;padding:8px 10px;"
+                                  "margin:0 0 8px 0;font-size:12px;color:%1;'><b>%3</b> &nbsp; "
+                                  "<span style='color:#d97706;'>%4</span>%5<br>"
+                                  "<span style='color:#374151;font-weight:normal;'>%6</span>")
+                       .arg(color, tinted(color), escapeHtml(title.isEmpty() ? text : title),
+                            escapeHtml(verdict.value(QStringLiteral("starText")).toString()), scorePart,
+                            escapeHtml(text));
+    const QStringList reasons = verdict.value(QStringLiteral("reasons")).toStringList();
+    if (!reasons.isEmpty()) {
+        html += QStringLiteral("<ul style='margin:6px 0 0 18px;color:#6b7280;font-size:11px;'>");
+        for (const QString &reason : reasons)
+            html += QStringLiteral("<li>%1</li>").arg(escapeHtml(reason));
+        html += QStringLiteral("</ul>");
+    }
+    return html + QStringLiteral("</div>");
+}
+
+QString findingsTable(const QVariantList &findings)
+{
+    QString html = tableOpening();
+    for (int i = 0; i < findings.size(); ++i) {
+        const QVariantMap finding = findings[i].toMap();
+        html += QStringLiteral("<tr><td bgcolor='%1' width='90' style='color:#6b7280;'>%2</td>"
+                               "<td bgcolor='%1'><b style='color:%3;'>%4</b><br>"
+                               "<span style='color:#6b7280;'>%5</span></td></tr>")
+                    .arg(stripe(i), escapeHtml(finding.value(QStringLiteral("area")).toString()),
+                         severityColor(finding.value(QStringLiteral("status")).toString()),
+                         escapeHtml(finding.value(QStringLiteral("label")).toString()),
+                         escapeHtml(finding.value(QStringLiteral("detail")).toString()));
+    }
+    return html + QStringLiteral("</table>");
+}
+
+} // namespace
+
+QString laptopBlocksHtml(const HardwareSnapshot &hardware)
+{
+    const QVariantMap &system = hardware.system;
+    if (system.value(QStringLiteral("deviceType")).toString() != QLatin1String("Laptop"))
+        return {};
+
+    const LaptopMatch match = identifyLaptop(
+        laptopCatalogue(), system.value(QStringLiteral("manufacturer")).toString(),
+        system.value(QStringLiteral("model")).toString(), system.value(QStringLiteral("family")).toString(),
+        hardware.cpu.value(QStringLiteral("name")).toString());
+    QString html = boardSection(match);
+
+    // The evaluation identifies the machine the same way, family included.
+    const QVariantMap evaluation =
+        evaluateLaptop(system, hardware.cpu, hardware.ramSummary, hardware.ramModules, hardware.disks);
+    return html + originalityHtml(evaluation.value(QStringLiteral("findings")).toList(),
+                                  evaluation.value(QStringLiteral("verdict")).toMap());
+}
+
+QString originalityHtml(const QVariantList &findings, const QVariantMap &verdict)
+{
+    if (findings.isEmpty())
+        return {};
+    return QStringLiteral(
+               "<h3 style='color:#1f2937;margin:14px 0 4px 0;'>Kiểm định nguyên bản (Originality "
+               "Check)</h3><p style='color:#6b7280;font-size:11px;margin:0 0 6px 0;'>Đối chiếu cấu "
+               "hình hãng — phát hiện tháo lắp / độ chế</p>") +
+           verdictBox(verdict) + findingsTable(findings);
+}

@@ -1,0 +1,356 @@
+#include "report/htmlreport.h"
+
+#include "report/htmlparts.h"
+
+namespace {
+
+QString text(const QVariantMap &map, const char *key)
+{
+    return map.value(QLatin1String(key)).toString();
+}
+
+// An integer key as decimal text; empty (the row disappears) when the map lacks it.
+QString integer(const QVariantMap &map, const char *key)
+{
+    const QLatin1String name(key);
+    return map.contains(name) ? QString::number(map.value(name).toInt()) : QString();
+}
+
+QString headerHtml(const ReportSummary &summary)
+{
+    return QStringLiteral(
+               "<table width='100%' cellpadding='0' cellspacing='0'><tr><td><span "
+               "style='font-size:22px;font-weight:bold;color:#111827;'>Kelvaro</span><br><span "
+               "style='font-size:12px;color:#6b7280;'>Phiếu kiểm định máy tính toàn diện</span></td><td "
+               "align='right' style='font-size:11px;color:#6b7280;'>Lập lúc: %1</td></tr></table><hr "
+               "style='border:1px solid #e5e7eb;'>")
+        .arg(escapeHtml(summary.generatedAt));
+}
+
+QString scoreBlockHtml(const ReportSummary &summary, const HardwareSnapshot &hardware)
+{
+    QString machine = text(hardware.system, "model");
+    if (machine.isEmpty())
+        machine = text(hardware.cpu, "name");
+    return QStringLiteral(
+               "<table width='100%' cellpadding='10' cellspacing='0'><tr><td width='150' "
+               "align='center' bgcolor='%1' style='border-radius:8px;'><span "
+               "style='font-size:40px;font-weight:bold;color:#ffffff;'>%2</span><br><span "
+               "style='font-size:12px;color:#ffffff;'>/ 100</span></td><td style='padding-left:16px;'>"
+               "<span style='font-size:13px;color:#6b7280;'>Xếp loại tổng thể</span><br><span "
+               "style='font-size:26px;font-weight:bold;color:%1;'>%3</span><br><span "
+               "style='font-size:11px;color:#6b7280;'>%4</span></td></tr></table>")
+        .arg(summary.gradeColor, QString::number(summary.overall), escapeHtml(summary.grade),
+             escapeHtml(machine));
+}
+
+// The score as a bar: a coloured cell as wide as the score, on a grey one.
+QString scoreBar(int width, const QString &color, HtmlUse use)
+{
+    if (use == HtmlUse::Print && width == 0) {
+        return QStringLiteral("<table width='100%' cellpadding='0' cellspacing='0'><tr><td bgcolor='#e5e7eb' "
+                              "height='10'></td></tr></table>");
+    }
+    return QStringLiteral(
+               "<table width='100%' cellpadding='0' cellspacing='0'><tr><td bgcolor='%1' width='%2%' "
+               "height='10'></td><td bgcolor='#e5e7eb' height='10'></td></tr></table>")
+        .arg(color, QString::number(width));
+}
+
+QString categoryTableHtml(const QVariantList &categories, HtmlUse use)
+{
+    QString html =
+        QStringLiteral("<h3 style='color:#1f2937;margin:16px 0 4px 0;'>Đánh giá theo hạng mục</h3>") +
+        tableOpening() +
+        QStringLiteral("<tr bgcolor='#1f2937'><td style='color:#ffffff;'><b>Hạng mục</b></td><td "
+                       "style='color:#ffffff;' width='90' align='center'><b>Điểm</b></td><td "
+                       "style='color:#ffffff;' width='220'><b>Mức độ</b></td><td "
+                       "style='color:#ffffff;'><b>Chi tiết</b></td></tr>");
+    for (const QVariant &item : categories) {
+        const QVariantMap row = item.toMap();
+        const bool na = row.value(QStringLiteral("na")).toBool();
+        const int score = row.value(QStringLiteral("score")).toInt();
+        const QString color = categoryColor(score, na);
+        html +=
+            QStringLiteral("<tr><td style='color:#111827;'><b>%1</b><br><span "
+                           "style='color:#9ca3af;font-size:10px;'>trọng số %2</span></td><td align='center' "
+                           "style='color:%3;font-size:16px;'><b>%4</b></td><td>%5</td><td "
+                           "style='color:#6b7280;'>%6</td></tr>")
+                .arg(escapeHtml(text(row, "name")),
+                     QString::number(row.value(QStringLiteral("weight")).toInt()), color,
+                     na ? QStringLiteral("N/A") : QString::number(score),
+                     scoreBar(na ? 0 : score, color, use), escapeHtml(text(row, "note")));
+    }
+    return html + QStringLiteral("</table>");
+}
+
+QString systemSection(const QVariantMap &system)
+{
+    const QString board =
+        (text(system, "boardManufacturer") + QLatin1Char(' ') + text(system, "boardModel")).trimmed();
+    return htmlSection(QStringLiteral("Hệ thống"),
+                       {
+                           {QStringLiteral("Nhà sản xuất"), text(system, "manufacturer")},
+                           {QStringLiteral("Model"), text(system, "model")},
+                           {QStringLiteral("Loại máy"), text(system, "deviceType")},
+                           {QStringLiteral("Hệ điều hành"), text(system, "osName")},
+                           {QStringLiteral("Phiên bản"), text(system, "osVersion")},
+                           {QStringLiteral("Bo mạch chủ"), board},
+                           {QStringLiteral("BIOS"), text(system, "biosVersion")},
+                           {QStringLiteral("Firmware"), text(system, "firmware")},
+                           {QStringLiteral("Serial máy"), text(system, "serial")},
+                       });
+}
+
+QString cpuSection(const QVariantMap &cpu)
+{
+    QString upgrade;
+    if (cpu.contains(QStringLiteral("upgradable"))) {
+        upgrade = cpu.value(QStringLiteral("upgradable")).toBool()
+                      ? QStringLiteral("Có thể (socket rời — tùy mainboard/BIOS)")
+                      : QStringLiteral("Không thể (hàn chết / BGA)");
+    }
+    return htmlSection(QStringLiteral("CPU"), {
+                                                  {QStringLiteral("Tên"), text(cpu, "name")},
+                                                  {QStringLiteral("Số nhân"), integer(cpu, "cores")},
+                                                  {QStringLiteral("Số luồng"), integer(cpu, "threads")},
+                                                  {QStringLiteral("Socket"), text(cpu, "socket")},
+                                                  {QStringLiteral("Tập lệnh"), text(cpu, "instructionSets")},
+                                                  {QStringLiteral("Khả năng nâng cấp"), upgrade},
+                                                  {QStringLiteral("Nhận định CPU"), text(cpu, "upgradeNote")},
+                                              });
+}
+
+QString ramSection(const QVariantMap &ram)
+{
+    QString used;
+    if (ram.contains(QStringLiteral("usedSlots"))) {
+        used = QStringLiteral("%1 / %2")
+                   .arg(ram.value(QStringLiteral("usedSlots")).toInt())
+                   .arg(ram.value(QStringLiteral("slots")).toInt());
+    }
+    return htmlSection(QStringLiteral("RAM"),
+                       {
+                           {QStringLiteral("Tổng dung lượng"), text(ram, "total")},
+                           {QStringLiteral("Loại"), text(ram, "type")},
+                           {QStringLiteral("Kênh"), text(ram, "channel")},
+                           {QStringLiteral("Khe đã dùng"), used},
+                           {QStringLiteral("Hỗ trợ tối đa"), text(ram, "maxCapacity")},
+                           {QStringLiteral("Khe còn trống"), integer(ram, "freeSlots")},
+                           {QStringLiteral("Nhận định RAM"), text(ram, "upgradeNote")},
+                       });
+}
+
+QString storageHtml(const QVariantList &disks)
+{
+    if (disks.isEmpty())
+        return {};
+    QString html =
+        QStringLiteral("<h3 style='color:#1f2937;margin:14px 0 4px 0;'>Ổ lưu trữ</h3><table width='100%' "
+                       "cellspacing='0' cellpadding='6' style='border-collapse:collapse;font-size:11px;'>"
+                       "<tr bgcolor='#1f2937'><td style='color:#fff;'><b>Model</b></td><td "
+                       "style='color:#fff;'><b>Loại</b></td><td style='color:#fff;'><b>Dung "
+                       "lượng</b></td><td style='color:#fff;'><b>Sức khỏe</b></td></tr>");
+    for (int i = 0; i < disks.size(); ++i) {
+        const QVariantMap disk = disks[i].toMap();
+        QString health = text(disk, "health");
+        if (disk.contains(QStringLiteral("healthPercent")))
+            health += QStringLiteral(" · %1%").arg(disk.value(QStringLiteral("healthPercent")).toInt());
+        html +=
+            QStringLiteral("<tr><td bgcolor='%1'>%2</td><td bgcolor='%1'>%3</td><td bgcolor='%1'>%4</td><td "
+                           "bgcolor='%1'>%5</td></tr>")
+                .arg(stripe(i), escapeHtml(text(disk, "model")), escapeHtml(text(disk, "mediaType")),
+                     escapeHtml(text(disk, "capacity")), escapeHtml(health));
+    }
+    return html + QStringLiteral("</table>");
+}
+
+QString gpuSections(const QVariantList &gpus)
+{
+    QString html;
+    for (const QVariant &item : gpus) {
+        const QVariantMap gpu = item.toMap();
+        html += htmlSection(QStringLiteral("GPU — ") + text(gpu, "name"),
+                            {
+                                {QStringLiteral("Hãng"), text(gpu, "vendor")},
+                                {QStringLiteral("Bộ nhớ (VRAM)"), text(gpu, "vram")},
+                                {QStringLiteral("Driver"), text(gpu, "driver")},
+                                {QStringLiteral("Độ phân giải"), text(gpu, "resolution")},
+                            });
+    }
+    return html;
+}
+
+QString batterySection(const QVariantMap &battery)
+{
+    if (!battery.value(QStringLiteral("present")).toBool())
+        return {};
+    return htmlSection(QStringLiteral("Pin"),
+                       {
+                           {QStringLiteral("Tên"), text(battery, "name")},
+                           {QStringLiteral("Dung lượng thiết kế"), text(battery, "designCapacity")},
+                           {QStringLiteral("Dung lượng hiện tại"), text(battery, "fullCapacity")},
+                           {QStringLiteral("Độ chai"), text(battery, "wear")},
+                           {QStringLiteral("Chu kỳ sạc"), integer(battery, "cycleCount")},
+                       });
+}
+
+// The first adapter of a kind that is not a virtual one; empty when there is none.
+QVariantMap firstAdapter(const QVariantList &network, const QString &kind)
+{
+    for (const QVariant &item : network) {
+        const QVariantMap adapter = item.toMap();
+        if (text(adapter, "kind") == kind && !adapter.value(QStringLiteral("virtual")).toBool())
+            return adapter;
+    }
+    return {};
+}
+
+QString networkSections(const QVariantList &network, const QVariantMap &bluetooth)
+{
+    QString html;
+    const QString wifiTitle = QStringLiteral("Kết nối — Card Wi-Fi");
+    const QVariantMap wifi = firstAdapter(network, QStringLiteral("WiFi"));
+    if (wifi.isEmpty()) {
+        html += htmlSection(wifiTitle,
+                            {{QStringLiteral("Tình trạng"), QStringLiteral("Không phát hiện card Wi-Fi")}});
+    } else {
+        QString standard = text(wifi, "maxStandard");
+        if (standard.isEmpty())
+            standard = text(wifi, "standard");
+        HtmlRows rows{{QStringLiteral("Tình trạng"), QStringLiteral("Có card Wi-Fi")},
+                      {QStringLiteral("Chip / Model"), text(wifi, "description")},
+                      {QStringLiteral("Chuẩn tối đa"), standard}};
+        if (wifi.value(QStringLiteral("connected")).toBool()) {
+            rows << HtmlRow{QStringLiteral("Đang kết nối"), text(wifi, "ssid")}
+                 << HtmlRow{QStringLiteral("Băng tần"), text(wifi, "band")};
+        }
+        html += htmlSection(wifiTitle, rows);
+    }
+
+    const QString lanTitle = QStringLiteral("Kết nối — Cổng mạng LAN");
+    const QVariantMap wired = firstAdapter(network, QStringLiteral("Ethernet"));
+    if (wired.isEmpty()) {
+        html += htmlSection(lanTitle,
+                            {{QStringLiteral("Cổng LAN"), QStringLiteral("Máy không có cổng LAN (Ethernet)")},
+                             {QStringLiteral("Gợi ý"), QStringLiteral("Có thể dùng bộ chuyển USB-LAN / "
+                                                                      "USB-C sang RJ45")}});
+    } else {
+        QString speed = text(wired, "maxSpeed");
+        if (speed.isEmpty())
+            speed = text(wired, "linkSpeed");
+        html += htmlSection(lanTitle,
+                            {{QStringLiteral("Cổng LAN"), QStringLiteral("Có cổng LAN (Ethernet)")},
+                             {QStringLiteral("Chip điều khiển"), text(wired, "description")},
+                             {QStringLiteral("Tốc độ tối đa"), speed},
+                             {QStringLiteral("Trạng thái"), wired.value(QStringLiteral("connected")).toBool()
+                                                                ? QStringLiteral("Đã cắm cáp · đang kết nối")
+                                                                : QStringLiteral("Chưa cắm cáp mạng")}});
+    }
+
+    const QString bluetoothTitle = QStringLiteral("Kết nối — Bluetooth");
+    if (bluetooth.value(QStringLiteral("present")).toBool()) {
+        QString paired;
+        if (bluetooth.contains(QStringLiteral("pairedCount")))
+            paired =
+                QStringLiteral("%1 thiết bị").arg(bluetooth.value(QStringLiteral("pairedCount")).toInt());
+        html += htmlSection(bluetoothTitle, {{QStringLiteral("Trạng thái"), QStringLiteral("Có sẵn")},
+                                             {QStringLiteral("Tên"), text(bluetooth, "name")},
+                                             {QStringLiteral("Địa chỉ"), text(bluetooth, "address")},
+                                             {QStringLiteral("Thiết bị đã ghép"), paired}});
+    } else {
+        html += htmlSection(bluetoothTitle,
+                            {{QStringLiteral("Trạng thái"), QStringLiteral("Không phát hiện Bluetooth")}});
+    }
+    return html;
+}
+
+QString screenTestHtml(const QVariantMap &screen)
+{
+    if (!screen.value(QStringLiteral("confirmed")).toBool())
+        return {};
+    const QString level = text(screen, "verdictLevel");
+    QString color = QStringLiteral("#2563eb");
+    if (level == QLatin1String("ok"))
+        color = QStringLiteral("#16a34a");
+    else if (level == QLatin1String("warn"))
+        color = QStringLiteral("#d97706");
+    else if (level == QLatin1String("bad"))
+        color = QStringLiteral("#dc2626");
+
+    QString html =
+        QStringLiteral("<h3 style='color:#1f2937;margin:14px 0 4px 0;'>Kiểm tra màn hình</h3>") +
+        QStringLiteral("<div style='border-left:4px solid %1;background:%2;padding:8px 10px;margin:0 0 "
+                       "8px 0;font-size:12px;color:%1;'><b>%3</b></div>")
+            .arg(color, tinted(color), escapeHtml(text(screen, "verdict")));
+    const QStringList faults = screen.value(QStringLiteral("faults")).toStringList();
+    if (faults.isEmpty()) {
+        html += QStringLiteral(
+            "<p style='font-size:11px;color:#16a34a;'>Không phát hiện điểm chết · không hở sáng "
+            "· không sọc · không lưu ảnh.</p>");
+    } else {
+        html += QStringLiteral("<ul style='font-size:11px;color:#374151;margin:4px 0 4px 18px;'>");
+        for (const QString &fault : faults)
+            html += QStringLiteral("<li>%1</li>").arg(escapeHtml(fault));
+        html += QStringLiteral("</ul>");
+    }
+    const QString note = text(screen, "note");
+    if (!note.isEmpty())
+        html +=
+            QStringLiteral("<p style='font-size:11px;color:#6b7280;'>Ghi chú: %1</p>").arg(escapeHtml(note));
+    return html;
+}
+
+QString performanceSection(const QVariantMap &benchmark, const QVariantMap &gpu)
+{
+    HtmlRows rows;
+    if (!benchmark.isEmpty()) {
+        rows << HtmlRow{QStringLiteral("CPU đơn luồng"), text(benchmark, "cpuSingle")}
+             << HtmlRow{QStringLiteral("CPU đa luồng"), text(benchmark, "cpuMulti")}
+             << HtmlRow{QStringLiteral("Băng thông RAM"), text(benchmark, "ramBandwidth")}
+             << HtmlRow{QStringLiteral("Ổ đĩa — Đọc"), text(benchmark, "diskRead")}
+             << HtmlRow{QStringLiteral("Ổ đĩa — Ghi"), text(benchmark, "diskWrite")};
+    }
+    if (gpu.value(QStringLiteral("tested")).toBool()) {
+        rows << HtmlRow{QStringLiteral("Điểm GPU"),
+                        QString::number(gpu.value(QStringLiteral("score")).toInt())}
+             << HtmlRow{QStringLiteral("Thông lượng GPU"),
+                        QStringLiteral("%1 GI/s").arg(gpu.value(QStringLiteral("throughput")).toDouble(), 0,
+                                                      'f', 1)}
+             << HtmlRow{QStringLiteral("Đánh giá GPU"), text(gpu, "verdict")};
+    }
+    if (gpu.value(QStringLiteral("stressTested")).toBool()) {
+        rows << HtmlRow{QStringLiteral("Ổn định GPU"),
+                        QStringLiteral("%1% — %2")
+                            .arg(QString::number(gpu.value(QStringLiteral("stability")).toInt()),
+                                 text(gpu, "stressVerdict"))};
+    }
+    return htmlSection(QStringLiteral("Kết quả kiểm tra hiệu năng"), rows);
+}
+
+} // namespace
+
+QString reportHtml(const ReportSummary &summary, const ReportInputs &inputs, HtmlUse use)
+{
+    const HardwareSnapshot &hw = inputs.hardware;
+    QString html =
+        QStringLiteral("<html><body style='font-family:Segoe UI,Arial,sans-serif;color:#111827;'>");
+    html += headerHtml(summary);
+    html += scoreBlockHtml(summary, hw);
+    html += categoryTableHtml(summary.categories, use);
+    html += systemSection(hw.system);
+    html += cpuSection(hw.cpu);
+    html += ramSection(hw.ramSummary);
+    html += laptopBlocksHtml(hw);
+    html += storageHtml(hw.disks);
+    html += gpuSections(hw.gpus);
+    html += batterySection(hw.battery);
+    html += networkSections(hw.network, hw.bluetooth);
+    html += screenTestHtml(inputs.screenTest);
+    html += performanceSection(inputs.benchmark, inputs.gpuResult);
+    html +=
+        QStringLiteral("<hr style='border:1px solid #e5e7eb;margin-top:18px;'><p style='font-size:10px;"
+                       "color:#9ca3af;'>Báo cáo được tạo tự động bởi Kelvaro. Điểm Kelvaro Score là đánh giá "
+                       "tham khảo dựa trên cấu hình và kết quả kiểm tra thực tế.</p></body></html>");
+    return html;
+}

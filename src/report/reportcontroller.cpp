@@ -1,0 +1,139 @@
+#include "report/reportcontroller.h"
+
+#include "hardware/hardwarecontroller.h"
+#include "perf/perfcontroller.h"
+#include "report/dataexports.h"
+#include "report/exportfiles.h"
+#include "report/filereveal.h"
+#include "report/healthscore.h"
+#include "report/htmlreport.h"
+#include "report/stitching.h"
+
+#include <QDir>
+
+namespace {
+
+const QStringList kFormats = {QStringLiteral("pdf"), QStringLiteral("html"), QStringLiteral("json"),
+                              QStringLiteral("csv")};
+
+QVariantMap screenTestOf(const QObject *display)
+{
+    if (!display)
+        return {};
+    QVariantMap outcome;
+    for (const char *name : {"faults", "note", "verdict", "verdictLevel", "confirmed"})
+        outcome.insert(QLatin1String(name), display->property(name));
+    return outcome;
+}
+
+} // namespace
+
+ReportController::ReportController(HardwareController *hardware, PerfController *perf, QObject *parent)
+    : QObject(parent), m_hardware(hardware), m_perf(perf),
+      m_clock([] { return QDateTime::currentDateTime(); })
+{
+}
+
+void ReportController::setDisplayController(QObject *display)
+{
+    m_display = display;
+}
+
+void ReportController::setExportFolder(const QString &folder)
+{
+    m_exportFolder = folder;
+}
+
+void ReportController::setClock(Clock clock)
+{
+    m_clock = std::move(clock);
+}
+
+ReportInputs ReportController::inputs() const
+{
+    ReportInputs in;
+    if (m_hardware)
+        in.hardware = m_hardware->snapshot();
+    if (m_perf) {
+        in.benchmark = m_perf->benchmark();
+        in.gpuResult = m_perf->gpuResult();
+        in.stressMaxLoad = m_perf->stressMaxLoad();
+    }
+    in.screenTest = screenTestOf(m_display);
+    return in;
+}
+
+void ReportController::compute()
+{
+    ReportSummary summary = computeScore(inputs());
+    summary.generatedAt = m_clock().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+    m_summary = std::move(summary);
+    m_ready = true;
+    emit changed();
+}
+
+QString ReportController::html() const
+{
+    return reportHtml(m_summary, inputs());
+}
+
+QByteArray ReportController::json() const
+{
+    return reportJson(m_summary, inputs());
+}
+
+QString ReportController::csv() const
+{
+    return reportCsv(m_summary);
+}
+
+bool ReportController::writeFormat(const QString &format, const QString &path) const
+{
+    if (format == QLatin1String("pdf"))
+        return writePdfFile(path, reportHtml(m_summary, inputs(), HtmlUse::Print));
+    if (format == QLatin1String("html"))
+        return writeWholeFile(path, html().toUtf8(), true);
+    if (format == QLatin1String("json"))
+        return writeWholeFile(path, json(), false);
+    return writeWholeFile(path, QByteArrayLiteral("\xEF\xBB\xBF") + csv().toUtf8(), true);
+}
+
+QString ReportController::exportReport(const QString &format)
+{
+    if (!m_ready)
+        compute();
+    const QString lower = format.toLower();
+    QString path;
+    if (kFormats.contains(lower)) {
+        const QString folder = m_exportFolder.isEmpty() ? defaultExportFolder() : m_exportFolder;
+        QDir().mkpath(folder);
+        path = QDir::toNativeSeparators(QDir(folder).absoluteFilePath(exportFileName(lower, m_clock())));
+        if (!writeFormat(lower, path))
+            path.clear();
+    }
+    if (path.isEmpty()) {
+        emit exported(QString(), false);
+        return {};
+    }
+    m_lastExport = path;
+    emit exported(path, true);
+    return path;
+}
+
+void ReportController::revealInExplorer(const QString &path)
+{
+    revealInFileManager(path, this);
+}
+
+QString ReportController::toLocalPath(const QUrl &url) const
+{
+    if (url.isLocalFile())
+        return QDir::toNativeSeparators(url.toLocalFile());
+    return url.toString();
+}
+
+bool ReportController::stitchVertical(const QStringList &files, const QVariantList &yLogical,
+                                      const QString &outFile, double viewportLogicalH, double contentLogicalH)
+{
+    return ::stitchVertical(files, yLogical, outFile, viewportLogicalH, contentLogicalH);
+}

@@ -1,0 +1,150 @@
+#include "fakecollector.h"
+#include "hardware/hardwarecontroller.h"
+#include "perf/perfcontroller.h"
+#include "report/filereveal.h"
+#include "report/reportcontroller.h"
+#include "testregistry.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+HardwareSnapshot sampleSnapshot()
+{
+    HardwareSnapshot snapshot;
+    snapshot.system = {{"model", "Vostro & <Co>"}, {"deviceType", "Desktop"}};
+    snapshot.cpu = {{"name", "Intel(R) Core(TM) i5-8500 CPU @ 3.00GHz"}, {"threads", 6}, {"cores", 6}};
+    snapshot.ramSummary = {{"total", "16.0 GB"}, {"channel", "Dual Channel"}};
+    snapshot.disks = {QVariantMap{{"mediaType", "SSD"}, {"health", "Tốt"}, {"capacity", "466 GB"}}};
+    return snapshot;
+}
+
+// A scanned machine; exports go to a temporary folder at a fixed time.
+struct Fixture {
+    QTemporaryDir folder;
+    HardwareController hardware{fakeCollectorFactory(sampleSnapshot())};
+    PerfController perf;
+    ReportController report{&hardware, &perf};
+    QSignalSpy exported{&report, &ReportController::exported};
+
+    Fixture()
+    {
+        report.setClock([] { return QDateTime(QDate(2024, 5, 17), QTime(14, 3, 9)); });
+        report.setExportFolder(folder.path());
+        QSignalSpy scanned(&hardware, &HardwareController::dataChanged);
+        hardware.scan();
+        scanned.wait(10000);
+    }
+};
+
+} // namespace
+
+class TestReportController : public QObject {
+    Q_OBJECT
+
+private slots:
+    void computeReadsSnapshotTestsAndScreen()
+    {
+        Fixture f;
+        QSignalSpy changed(&f.report, &ReportController::changed);
+        f.report.compute();
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(f.report.ready());
+        QCOMPARE(f.report.overall(), 75); // (72·22 + 90·18 + 98·18 + 46·22) ÷ 80 = 74.75
+        QCOMPARE(f.report.generatedAt(), QString("17/05/2024 14:03:09"));
+
+        f.perf.reportGpuBenchmark(900, 6.5, "Tốt");
+        f.perf.reportGpuStress(85, "Ổn định");
+        QObject display;
+        display.setProperty("faults", QStringList{"Sọc ngang"});
+        display.setProperty("confirmed", true);
+        f.report.setDisplayController(&display);
+        f.report.compute();
+        QCOMPARE(f.report.categories()[3].toMap().value("score").toInt(), 68);
+        QCOMPARE(f.report.categories()[5].toMap().value("note").toString(), QString("GPU 85%"));
+        QVERIFY(f.report.html().contains("<li>Sọc ngang</li>"));
+    }
+
+    void formatsAreWrittenAndAnnouncedOnce()
+    {
+        Fixture f;
+        const QString html = f.report.exportReport("HTML");
+        QVERIFY(f.report.ready()); // computed first
+        QCOMPARE(html, QDir::toNativeSeparators(f.folder.filePath("Kelvaro_BaoCao_20240517_140309.html")));
+        QCOMPARE(f.exported.takeFirst(), (QVariantList{html, true}));
+        QCOMPARE(readAll(html), f.report.html().toUtf8());
+        QCOMPARE(readAll(f.report.exportReport("json")), f.report.json());
+        const QString csv = f.report.exportReport("Csv");
+        QCOMPARE(readAll(csv), "\xEF\xBB\xBF" + f.report.csv().toUtf8());
+        QCOMPARE(f.report.lastExport(), csv);
+        QCOMPARE(f.exported.count(), 2);
+
+        QCOMPARE(f.report.exportReport("xml"), QString());
+        QCOMPARE(f.exported.last(), (QVariantList{QString(), false}));
+        QCOMPARE(f.report.lastExport(), csv);
+        QCOMPARE(QDir(f.folder.path()).entryList(QDir::Files).size(), 3);
+
+        // A folder below a plain file can be neither created nor written, even by root.
+        QFile(f.folder.filePath("blocker")).open(QIODevice::WriteOnly);
+        f.report.setExportFolder(f.folder.filePath("blocker/reports"));
+        f.exported.clear();
+        for (const char *format : {"pdf", "html", "json", "csv"})
+            QCOMPARE(f.report.exportReport(format), QString());
+        QCOMPARE(f.exported.count(), 4);
+        QCOMPARE(f.exported.last(), (QVariantList{QString(), false}));
+        QCOMPARE(f.report.lastExport(), csv);
+    }
+
+    void pdfIsReadableA4()
+    {
+        Fixture f;
+        const QString pdf = f.report.exportReport("pdf");
+        const QByteArray bytes = readAll(pdf);
+        QVERIFY(bytes.startsWith("%PDF-"));
+        QByteArray title("\xFE\xFF");
+        for (QChar c : QStringLiteral("Kelvaro — Báo cáo kiểm định"))
+            title += char(c.unicode() >> 8), title += char(c.unicode() & 0xFF);
+        QVERIFY(bytes.contains("/Title (" + title + ")"));
+        QVERIFY(bytes.contains("/MediaBox [0 0 595"));
+
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext is not installed");
+        QProcess text;
+        text.start("pdftotext", {pdf, "-"});
+        QVERIFY(text.waitForFinished(30000));
+        const QString extracted = QString::fromUtf8(text.readAllStandardOutput());
+        for (const char *words : {"Phiếu kiểm định máy tính toàn diện", "Vostro & <Co>", "Kiểm tra ổn định"})
+            QVERIFY2(extracted.contains(QString::fromUtf8(words)), words);
+        // Text at a readable size fills more than a line or two of the first page.
+        QVERIFY(extracted.section('\f', 0, 0).count('\n') > 40);
+    }
+
+    void pathsForTheFileManager()
+    {
+        Fixture f;
+#ifdef Q_OS_WIN
+        QCOMPARE(f.report.toLocalPath(QUrl("file:///C:/Users/An/Desktop")),
+                 QString("C:\\Users\\An\\Desktop"));
+#else
+        QCOMPARE(f.report.toLocalPath(QUrl("file:///home/an/B%C3%A1o%20c%C3%A1o")),
+                 QString("/home/an/Báo cáo"));
+#endif
+        QCOMPARE(f.report.toLocalPath(QUrl("https://example.com/a%20b")), QString("https://example.com/a b"));
+        QCOMPARE(explorerSelectArguments("C:/Users/An/r.pdf"),
+                 (QStringList{"/select,", "C:\\Users\\An\\r.pdf"}));
+    }
+};
+
+KELVARO_TEST(TestReportController)
+#include "tst_reportcontroller.moc"
