@@ -179,6 +179,13 @@ private slots:
         QCOMPARE(int(derivePowerStatus({battery("Discharging", 90)}).acLineStatus), 0);
         QCOMPARE(int(derivePowerStatus({battery("Full", 100)}).acLineStatus), 1);
         QCOMPARE(int(derivePowerStatus({battery("Unknown", 100)}).acLineStatus), 255);
+        // A programmable USB-PD supply is power coming in; a peripheral's charger is not the machine's.
+        PowerSupply pd = mains(2);
+        pd.type = "USB_PD";
+        QCOMPARE(int(derivePowerStatus({battery("Discharging", 90), pd}).acLineStatus), 1);
+        PowerSupply cradle = mains(1);
+        cradle.scope = "Device";
+        QCOMPARE(int(derivePowerStatus({battery("Discharging", 90), cradle}).acLineStatus), 0);
 
         PowerSupply silent;
         silent.type = "Battery";
