@@ -118,16 +118,9 @@ private slots:
     void interfaceVanishingMidScan()
     {
         QTemporaryDir root;
-        const QString net = root.path() + "/sys/class/net/";
-        QVERIFY(QDir().mkpath(net + "eth9"));
-        for (const auto &[file, text] :
-             std::vector<std::pair<QString, QByteArray>>{{"eth1/type", "1\n"},
-                                                         {"eth1/ifindex", "3\n"},
-                                                         {"eth1/operstate", "up\n"},
-                                                         {"eth1/address", "not-a-mac\n"},
-                                                         {"eth1/speed", "-1\n"},
-                                                         {"eth9/operstate", "up\n"}})
-            QVERIFY(writeFile(net + file, text));
+        QVERIFY(writeTree(
+            root.path() + "/sys/class/net",
+            {"eth1: type=1; ifindex=3; operstate=up; address=not-a-mac; speed=-1", "eth9: operstate=up"}));
         LinuxSource source{SysRoot(root.path().toStdString())};
         QCOMPARE(adapterLines(source.networkAdapters()),
                  QStringList{"eth1 6 1 0 mac= ip= gw= dns= Virtual network adapter (eth1)"});

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
+#include <QStringList>
 
 #include <string>
 
@@ -34,4 +35,20 @@ inline bool writeFile(const QString &path, const QByteArray &bytes)
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Writes a small tree of attribute files: each entry is "folder: name=text; name=text", and every
+// file ends in a newline as sysfs attributes do.
+inline bool writeTree(const QString &root, const QStringList &folders)
+{
+    for (const QString &folder : folders) {
+        const QString dir = root + QLatin1Char('/') + folder.section(QLatin1Char(':'), 0, 0).trimmed();
+        for (const QString &file : folder.section(QLatin1Char(':'), 1).split(QLatin1Char(';'))) {
+            const QString name = file.section(QLatin1Char('='), 0, 0).trimmed();
+            if (!writeFile(dir + QLatin1Char('/') + name,
+                           file.section(QLatin1Char('='), 1).trimmed().toUtf8() + '\n'))
+                return false;
+        }
+    }
+    return true;
 }
