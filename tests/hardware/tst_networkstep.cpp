@@ -174,8 +174,12 @@ private slots:
             QString(
                 "connected=false; description=Microsoft Wi-Fi Direct Virtual Adapter #2; ipv4=169.254.61.12; "
                 "kind=WiFi; mac=36:F3:9A:11:22:33; name=Local Area Connection* 2; virtual=true"));
-        QCOMPARE(mapText(result.bluetooth), QString("address=34:F3:9A:11:22:37; connectedCount=2; devices=; "
-                                                    "name=LAPTOP-7490; pairedCount=3; present=true"));
+        QCOMPARE(
+            mapText(result.bluetooth),
+            QString(
+                "address=34:F3:9A:11:22:37; connectedCount=2; devices=[{connected=true; name=WH-1000XM4}, "
+                "{connected=true; name=MX Master 3}, {connected=false; name=Galaxy A52}]; name=LAPTOP-7490; "
+                "pairedCount=3; present=true"));
     }
 
     void fifteenBluetoothDevicesListTwelve()
