@@ -141,6 +141,13 @@ private slots:
             QCOMPARE(s.value("upgradable"), upgradable);
     }
 
+    // Without modules or an array (the firmware tables unreadable) nothing is known to judge by.
+    void nothingKnownGivesNoVerdict()
+    {
+        const QVariantMap s = summarise({}, {});
+        QCOMPARE(s, (QVariantMap{{"usedSlots", 0}}));
+    }
+
     void absurdCapacitiesDoNotWrap()
     {
         QCOMPARE(kilobytesToBytes(quint64(1) << 60), std::numeric_limits<quint64>::max());
