@@ -1,3 +1,4 @@
+#include "datarow.h"
 #include "hardware/diskrules.h"
 #include "testregistry.h"
 
@@ -29,34 +30,20 @@ private slots:
     {
         QTest::addColumn<QString>("model");
         QTest::addColumn<QString>("brand");
-        QTest::newRow("key anywhere") << "WDC WD10EZEX-08WN4A0"
-                                      << "Western Digital";
-        QTest::newRow("SK HYNIX before HYNIX, same maker") << "SK hynix PC711 NVMe"
-                                                           << "SK hynix";
-        QTest::newRow("earlier key wins") << "TOSHIBA-TEAM X"
-                                          << "Toshiba";
-        QTest::newRow("left column before the right") << "PATRIOT P210 by INTEL"
-                                                      << "Intel";
-        QTest::newRow("PLEXTOR before PATRIOT") << "PATRIOT PLEXTOR"
-                                                << "Plextor";
-        QTest::newRow("prefix ST") << "ST1000DM010-2EP102"
-                                   << "Seagate";
-        QTest::newRow("prefix MZ") << "MZVLB256HAHQ-000L7"
-                                   << "Samsung";
-        QTest::newRow("prefix CT") << "CT500MX500SSD1"
-                                   << "Crucial";
-        QTest::newRow("prefix MK") << "MK5065GSX"
-                                   << "Toshiba";
-        QTest::newRow("prefix after trimming") << "  st500lm012  "
-                                               << "Seagate";
-        QTest::newRow("first word up to underscore") << "Foo_Bar 123"
-                                                     << "Foo";
-        QTest::newRow("first word up to hyphen") << "Generic- SD/MMC USB Device"
-                                                 << "Generic";
-        QTest::newRow("whole model without separator") << "HFM512GD3JX013N"
-                                                       << "HFM512GD3JX013N";
-        QTest::newRow("empty") << ""
-                               << "";
+        addRow("key anywhere", "WDC WD10EZEX-08WN4A0", "Western Digital");
+        addRow("SK HYNIX before HYNIX, same maker", "SK hynix PC711 NVMe", "SK hynix");
+        addRow("earlier key wins", "TOSHIBA-TEAM X", "Toshiba");
+        addRow("left column before the right", "PATRIOT P210 by INTEL", "Intel");
+        addRow("PLEXTOR before PATRIOT", "PATRIOT PLEXTOR", "Plextor");
+        addRow("prefix ST", "ST1000DM010-2EP102", "Seagate");
+        addRow("prefix MZ", "MZVLB256HAHQ-000L7", "Samsung");
+        addRow("prefix CT", "CT500MX500SSD1", "Crucial");
+        addRow("prefix MK", "MK5065GSX", "Toshiba");
+        addRow("prefix after trimming", "  st500lm012  ", "Seagate");
+        addRow("first word up to underscore", "Foo_Bar 123", "Foo");
+        addRow("first word up to hyphen", "Generic- SD/MMC USB Device", "Generic");
+        addRow("whole model without separator", "HFM512GD3JX013N", "HFM512GD3JX013N");
+        addRow("empty", "", "");
     }
 
     void brand()
@@ -73,48 +60,15 @@ private slots:
         QTest::addColumn<QString>("idSerial");
         QTest::addColumn<QString>("model");
         QTest::addColumn<QString>("serial");
-        QTest::newRow("generic: the drive names itself") << "SCSI Disk Device"
-                                                         << "0000_0001."
-                                                         << "Samsung SSD 850 EVO"
-                                                         << "S2R"
-                                                         << "Samsung SSD 850 EVO"
-                                                         << "S2R";
-        QTest::newRow("generic, any case") << "wd ext usb device"
-                                           << ""
-                                           << "WDC WD15EARS"
-                                           << "LHW1"
-                                           << "WDC WD15EARS"
-                                           << "LHW1";
-        QTest::newRow("ATA Device is generic") << "ST1000 ATA Device"
-                                               << "X"
-                                               << "ST1000DM010"
-                                               << "Y"
-                                               << "ST1000DM010"
-                                               << "Y";
-        QTest::newRow("empty WMI model is generic") << ""
-                                                    << ""
-                                                    << "CT500"
-                                                    << "C1"
-                                                    << "CT500"
-                                                    << "C1";
-        QTest::newRow("generic without IDENTIFY keeps WMI") << "SCSI Disk Device"
-                                                            << "W1"
-                                                            << ""
-                                                            << ""
-                                                            << "SCSI Disk Device"
-                                                            << "W1";
-        QTest::newRow("specific WMI model wins") << "SAMSUNG MZVLB256"
-                                                 << "W1"
-                                                 << "Other"
-                                                 << "I1"
-                                                 << "SAMSUNG MZVLB256"
-                                                 << "W1";
-        QTest::newRow("missing WMI serial filled") << "SAMSUNG MZVLB256"
-                                                   << ""
-                                                   << "Other"
-                                                   << "I1"
-                                                   << "SAMSUNG MZVLB256"
-                                                   << "I1";
+        addRow("generic: the drive names itself", "SCSI Disk Device", "0000_0001.", "Samsung SSD 850 EVO",
+               "S2R", "Samsung SSD 850 EVO", "S2R");
+        addRow("generic, any case", "wd ext usb device", "", "WDC WD15EARS", "LHW1", "WDC WD15EARS", "LHW1");
+        addRow("ATA Device is generic", "ST1000 ATA Device", "X", "ST1000DM010", "Y", "ST1000DM010", "Y");
+        addRow("empty WMI model is generic", "", "", "CT500", "C1", "CT500", "C1");
+        addRow("generic without IDENTIFY keeps WMI", "SCSI Disk Device", "W1", "", "", "SCSI Disk Device",
+               "W1");
+        addRow("specific WMI model wins", "SAMSUNG MZVLB256", "W1", "Other", "I1", "SAMSUNG MZVLB256", "W1");
+        addRow("missing WMI serial filled", "SAMSUNG MZVLB256", "", "Other", "I1", "SAMSUNG MZVLB256", "I1");
     }
 
     void reconcile()

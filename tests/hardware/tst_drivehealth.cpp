@@ -1,10 +1,12 @@
+#include "datarow.h"
 #include "hardware/drivepages.h"
 #include "hardware/driveprobe.h"
 #include "hardware/profile/replaysource.h"
 #include "platform/ata.h"
+#include "testdata.h"
 #include "testregistry.h"
+#include "warningcapture.h"
 
-#include <QFile>
 #include <QTest>
 
 Q_DECLARE_METATYPE(platform::Page)
@@ -12,33 +14,9 @@ Q_DECLARE_METATYPE(platform::DrivePages)
 
 namespace {
 
-// Collects the warnings logged while it lives.
-class WarningCapture {
-public:
-    WarningCapture() { previous = qInstallMessageHandler(handler); }
-    ~WarningCapture() { qInstallMessageHandler(previous); }
-    static QStringList &lines()
-    {
-        static QStringList captured;
-        return captured;
-    }
-
-private:
-    static void handler(QtMsgType type, const QMessageLogContext &, const QString &text)
-    {
-        if (type == QtWarningMsg)
-            lines().append(text);
-    }
-    QtMessageHandler previous = nullptr;
-};
-
 platform::Page dataPage(const QString &name)
 {
-    QFile file(QStringLiteral(KELVARO_TEST_DATA "/smart/") + name);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = file.readAll();
-    return platform::Page(bytes.begin(), bytes.end());
+    return testPage(QStringLiteral("smart/") + name);
 }
 
 struct Attribute {
@@ -115,132 +93,113 @@ private slots:
     void realDrives_data()
     {
         QTest::addColumn<QString>("drive");
-        QTest::addColumn<bool>("isNvme");
-        QTest::addColumn<int>("health");
-        QTest::addColumn<int>("temperature");
-        QTest::addColumn<qint64>("hours");
-        QTest::addColumn<int>("media");
-        QTest::addColumn<QString>("model");
-        QTest::addColumn<QString>("serial");
-        QTest::addColumn<QString>("firmware");
-
-        QTest::newRow("970 EVO Plus, new") << "SAMSUNG_970_EVO_Plus" << true << 100 << 39 << qint64(1955) << 1
-                                           << QString() << QString() << QString();
-        QTest::newRow("SN550, new") << "WDC_WDS500G2B0C" << true << 100 << 44 << qint64(1654) << 1
-                                    << QString() << QString() << QString();
-        QTest::newRow("PM981, 1% used") << "SAMSUNG_MZVLB256HAHQ" << true << 99 << 35 << qint64(415) << 1
-                                        << QString() << QString() << QString();
-        QTest::newRow("850 EVO: 177 = 97, temperature in 190")
-            << "Samsung_SSD_850_EVO" << false << 97 << 32 << qint64(9674) << 1 << "Samsung SSD 850 EVO 120GB"
-            << "LHW14EF982D64F3"
-            << "EMT02B6Q";
-        QTest::newRow("MX500: 173 = 98 comes before 202")
-            << "CT500MX500SSD1" << false << 98 << 31 << qint64(5074) << 1 << "CT500MX500SSD1"
-            << "LHW0378D445850F"
-            << "M3CR023";
-        QTest::newRow("A400: 173 = 100, packed 194")
-            << "KINGSTON_SA400S37240G" << false << 100 << 31 << qint64(474) << 1 << "KINGSTON SA400S37240G"
-            << "LHW04BDF13C2F88"
-            << "S3E00100";
-        QTest::newRow("WD10EZEX: healthy, right-justified serial")
-            << "WDC_WD10EZEX" << false << 100 << 33 << qint64(9858) << 0 << "WDC WD10EZEX-08WN4A0"
-            << "LHW14C978E7E618"
-            << "01.01A01";
-        QTest::newRow("ST1000DM010: packed raws are not error counts")
-            << "ST1000DM010" << false << 100 << 36 << qint64(65) << 0 << "ST1000DM010-2EP102"
-            << "LHW10BFAAA23A21"
-            << "CC46";
+        QTest::addColumn<QString>("facts"); // health, °C, hours, media, model | serial | firmware
+        addRow("970 EVO Plus, new", "SAMSUNG_970_EVO_Plus_nvme", "100 39 1955 1  |  | ");
+        addRow("SN550, new", "WDC_WDS500G2B0C_nvme", "100 44 1654 1  |  | ");
+        addRow("PM981, 1% used", "SAMSUNG_MZVLB256HAHQ_nvme", "99 35 415 1  |  | ");
+        addRow("850 EVO: 177 = 97, temperature in 190", "Samsung_SSD_850_EVO",
+               "97 32 9674 1 Samsung SSD 850 EVO 120GB | LHW14EF982D64F3 | EMT02B6Q");
+        addRow("MX500: 173 = 98 comes before 202", "CT500MX500SSD1",
+               "98 31 5074 1 CT500MX500SSD1 | LHW0378D445850F | M3CR023");
+        addRow("A400: 173 = 100, packed 194", "KINGSTON_SA400S37240G",
+               "100 31 474 1 KINGSTON SA400S37240G | LHW04BDF13C2F88 | S3E00100");
+        addRow("WD10EZEX: healthy, right-justified serial", "WDC_WD10EZEX",
+               "100 33 9858 0 WDC WD10EZEX-08WN4A0 | LHW14C978E7E618 | 01.01A01");
+        addRow("ST1000DM010: packed raws are not error counts", "ST1000DM010",
+               "100 36 65 0 ST1000DM010-2EP102 | LHW10BFAAA23A21 | CC46");
         // 5 cur 41, 196 cur 1 -> 1; raws 1265/1265/1152 -> 100 x .27 x .70 x .20 = 3.78 -> 4; min 1.
-        QTest::newRow("WD15EARS: failing")
-            << "WDC_WD15EARS" << false << 1 << 36 << qint64(9408) << 0 << "WDC WD15EARS-00Z5B1"
-            << "LHW4DD5C3BE3F67"
-            << "80.00A80";
+        addRow("WD15EARS: failing", "WDC_WD15EARS",
+               "1 36 9408 0 WDC WD15EARS-00Z5B1 | LHW4DD5C3BE3F67 | 80.00A80");
         // r5 = 31 (cap 73), r196 = 32 (cap 30): 100 x .27 x .70 = 18.9 -> 19, though the drive says PASSED.
-        QTest::newRow("HTS541010A9E632: reallocated sectors")
-            << "APPLE_HTS541010A9E632" << false << 19 << 45 << qint64(32811) << 0
-            << "APPLE HDD HTS541010A9E632"
-            << "LHW0757FF5562FB"
-            << "JA0AB5N0";
+        addRow("HTS541010A9E632: reallocated sectors", "APPLE_HTS541010A9E632",
+               "19 45 32811 0 APPLE HDD HTS541010A9E632 | LHW0757FF5562FB | JA0AB5N0");
     }
 
     void realDrives()
     {
         QFETCH(QString, drive);
-        QFETCH(bool, isNvme);
         const platform::DrivePages pages =
-            isNvme ? nvme(dataPage(drive + "_nvme.bin"))
-                   : ata(dataPage(drive + "_identify.bin"), dataPage(drive + "_smart.bin"));
+            drive.endsWith("_nvme") ? nvme(dataPage(drive + ".bin"))
+                                    : ata(dataPage(drive + "_identify.bin"), dataPage(drive + "_smart.bin"));
         const SmartReading r = read(pages);
         QVERIFY(r.valid);
-        QTEST(r.health, "health");
-        QTEST(r.temperature, "temperature");
-        QTEST(r.powerOnHours, "hours");
-        QTEST(r.media, "media");
-        QTEST(r.model, "model");
-        QTEST(r.serial, "serial");
-        QTEST(r.firmware, "firmware");
+        QTEST(QStringLiteral("%1 %2 %3 %4 %5 | %6 | %7")
+                  .arg(r.health)
+                  .arg(r.temperature)
+                  .arg(r.powerOnHours)
+                  .arg(r.media)
+                  .arg(r.model, r.serial, r.firmware),
+              "facts");
     }
 
-    void healthFormula_data()
+    // Health, temperature and hours from the SMART attribute table alone.
+    void attributeTable_data()
     {
         QTest::addColumn<platform::Page>("smart");
         QTest::addColumn<bool>("ssdHint");
         QTest::addColumn<int>("health");
-        QTest::newRow("r5 = 10: 71.43 rounds down") << smartPage({{5, 100, 10}}) << false << 71;
-        QTest::newRow("r5 = 30: capped at 73") << smartPage({{5, 100, 30}}) << false << 27;
-        QTest::newRow("r197 = 5") << smartPage({{197, 100, 5}}) << false << 80;
-        QTest::newRow("r196 = 100: capped at 30") << smartPage({{196, 100, 100}}) << false << 70;
-        QTest::newRow("r187 and r198 multiply") << smartPage({{187, 100, 5}, {198, 100, 5}}) << false << 64;
-        QTest::newRow("every count at its cap")
-            << smartPage(
-                   {{5, 100, 1000}, {196, 100, 1000}, {197, 100, 1000}, {198, 100, 1000}, {187, 100, 1000}})
-            << false << 0;
-        QTest::newRow("48-bit raw does not overflow")
-            << smartPage({{5, 100, 0xFFFFFFFFFFFFull}}) << false << 27;
-        QTest::newRow("attribute 5 current 90") << smartPage({{5, 90, 0}}) << false << 90;
-        QTest::newRow("current 100 and above is not a deficit")
-            << smartPage({{5, 100, 0}, {197, 200, 0}, {188, 253, 0}}) << false << 100;
-        QTest::newRow("188 current counts, its raw does not") << smartPage({{188, 97, 12}}) << false << 97;
-        QTest::newRow("SSD: 177 = 85") << smartPage({{177, 85, 0}}) << false << 85;
-        QTest::newRow("SSD: 177 wins over a later 231")
-            << smartPage({{231, 40, 0}, {177, 85, 0}}) << false << 85;
-        QTest::newRow("SSD: 177 = 0 skipped for 173")
-            << smartPage({{177, 0, 0}, {173, 70, 0}}) << false << 70;
-        QTest::newRow("SSD wear then error counts") << smartPage({{177, 85, 0}, {5, 100, 10}}) << false << 71;
-        QTest::newRow("hint makes 177-less SSD; nothing lowers it")
-            << smartPage({{9, 100, 5}}) << true << 100;
+        QTest::addColumn<int>("temperature");
+        QTest::addColumn<qint64>("hours");
+        addRow("r5 = 10: 71.43 rounds down", smartPage({{5, 100, 10}}), false, 71, -1, -1ll);
+        addRow("r5 = 30: capped at 73", smartPage({{5, 100, 30}}), false, 27, -1, -1ll);
+        addRow("r197 = 5", smartPage({{197, 100, 5}}), false, 80, -1, -1ll);
+        addRow("r196 = 100: capped at 30", smartPage({{196, 100, 100}}), false, 70, -1, -1ll);
+        addRow("r187 and r198 multiply", smartPage({{187, 100, 5}, {198, 100, 5}}), false, 64, -1, -1ll);
+        addRow("every count at its cap",
+               smartPage(
+                   {{5, 100, 1000}, {196, 100, 1000}, {197, 100, 1000}, {198, 100, 1000}, {187, 100, 1000}}),
+               false, 0, -1, -1ll);
+        addRow("48-bit raw does not overflow", smartPage({{5, 100, 0xFFFFFFFFFFFFull}}), false, 27, -1, -1ll);
+        addRow("attribute 5 current 90", smartPage({{5, 90, 0}}), false, 90, -1, -1ll);
+        addRow("current 100 and above is not a deficit",
+               smartPage({{5, 100, 0}, {197, 200, 0}, {188, 253, 0}}), false, 100, -1, -1ll);
+        addRow("188 current counts, its raw does not", smartPage({{188, 97, 12}}), false, 97, -1, -1ll);
+        addRow("SSD: 177 = 85", smartPage({{177, 85, 0}}), false, 85, -1, -1ll);
+        addRow("SSD: 177 wins over a later 231", smartPage({{231, 40, 0}, {177, 85, 0}}), false, 85, -1,
+               -1ll);
+        addRow("SSD: 177 = 0 skipped for 173", smartPage({{177, 0, 0}, {173, 70, 0}}), false, 70, -1, -1ll);
+        addRow("SSD wear then error counts", smartPage({{177, 85, 0}, {5, 100, 10}}), false, 71, -1, -1ll);
+        addRow("repeated attribute: the later entry counts", smartPage({{5, 100, 500}, {5, 100, 0}}), false,
+               100, -1, -1ll);
+        addRow("hint makes 177-less SSD; nothing lowers it", smartPage({{9, 100, 5}}), true, 100, -1, 5ll);
+        addRow("packed 194: the lowest byte", smartPage({{194, 100, 0x00280000002Dull}}), false, 100, 45,
+               -1ll);
+        addRow("190 alone", smartPage({{190, 60, 40}}), false, 100, 40, -1ll);
+        addRow("194 wins over an earlier 190", smartPage({{190, 60, 40}, {194, 100, 33}}), false, 100, 33,
+               -1ll);
+        addRow("absurd counters dropped", smartPage({{9, 100, 0xFFFFFFFFull}, {194, 100, 0xC8}}), false, 100,
+               -1, -1ll);
+        // The upper bytes may hold minutes or milliseconds.
+        addRow("hours from the low 32 bits", smartPage({{9, 100, 0x1234000003E8ull}}), false, 100, -1,
+               1000ll);
     }
 
-    void healthFormula()
+    void attributeTable()
     {
         QFETCH(platform::Page, smart);
         QFETCH(bool, ssdHint);
         const SmartReading r = read(ata(std::nullopt, smart), ssdHint);
         QVERIFY(r.valid);
         QTEST(r.health, "health");
+        QTEST(r.temperature, "temperature");
+        QTEST(r.powerOnHours, "hours");
     }
 
-    void wearAttributesOnlyCountOnSolidState()
-    {
-        // Word 217 says 7200 rpm: a 177 on such a drive is not a wear gauge.
-        const SmartReading r = read(ata(identifyPage(7200), smartPage({{177, 40, 0}})));
-        QCOMPARE(r.media, 0);
-        QCOMPARE(r.health, 100);
-    }
-
+    // A wear gauge counts only on solid state: on a 7200 rpm disk attribute 233 lowers nothing.
     void mediaRule_data()
     {
         QTest::addColumn<unsigned>("rotation");
         QTest::addColumn<bool>("ssdAttribute");
         QTest::addColumn<bool>("hint");
         QTest::addColumn<int>("media");
-        QTest::newRow("7200 rpm") << 7200u << true << true << 0;
-        QTest::newRow("1025 rpm, lowest rotating value") << 1025u << false << false << 0;
-        QTest::newRow("non-rotating") << 1u << false << false << 1;
-        QTest::newRow("unreported, nothing else") << 0u << false << false << 0;
-        QTest::newRow("unreported, SSD attribute") << 0u << true << false << 1;
-        QTest::newRow("unreported, storage class hint") << 0u << false << true << 1;
-        QTest::newRow("reserved 1024 is unknown") << 1024u << false << false << 0;
+        QTest::addColumn<int>("health");
+        QTest::newRow("7200 rpm") << 7200u << true << true << 0 << 100;
+        QTest::newRow("1025 rpm, lowest rotating value") << 1025u << false << false << 0 << 100;
+        QTest::newRow("non-rotating") << 1u << false << false << 1 << 100;
+        QTest::newRow("unreported, nothing else") << 0u << false << false << 0 << 100;
+        QTest::newRow("unreported, SSD attribute") << 0u << true << false << 1 << 99;
+        QTest::newRow("unreported, storage class hint") << 0u << false << true << 1 << 100;
+        QTest::newRow("reserved 1024 is unknown") << 1024u << false << false << 0 << 100;
     }
 
     void mediaRule()
@@ -249,7 +208,9 @@ private slots:
         QFETCH(bool, ssdAttribute);
         QFETCH(bool, hint);
         const auto smart = ssdAttribute ? smartPage({{233, 99, 0}}) : smartPage({{9, 100, 1}});
-        QTEST(read(ata(identifyPage(rotation), smart), hint).media, "media");
+        const SmartReading r = read(ata(identifyPage(rotation), smart), hint);
+        QTEST(r.media, "media");
+        QTEST(r.health, "health");
     }
 
     void identifyAloneNamesTheDrive()
@@ -305,35 +266,6 @@ private slots:
         QCOMPARE(health.reading.health, 100);
         QVERIFY(health.reading.model.isEmpty());
         QVERIFY(health.attributes.empty());
-    }
-
-    void packedTemperatureTakesTheLowestByte()
-    {
-        QCOMPARE(read(ata(std::nullopt, smartPage({{194, 100, 0x00280000002Dull}}))).temperature, 45);
-        QCOMPARE(read(ata(std::nullopt, smartPage({{190, 60, 40}}))).temperature, 40);
-        // 194 present wins over 190 even when listed first.
-        QCOMPARE(read(ata(std::nullopt, smartPage({{190, 60, 40}, {194, 100, 33}}))).temperature, 33);
-    }
-
-    void absurdCountersAreDropped()
-    {
-        const SmartReading r =
-            read(ata(std::nullopt, smartPage({{9, 100, 0xFFFFFFFFull}, {194, 100, 0xC8}})));
-        QVERIFY(r.valid);
-        QCOMPARE(r.powerOnHours, qint64(-1));
-        QCOMPARE(r.temperature, -1);
-        // Only the low 32 bits count as hours; the rest may hold minutes or milliseconds.
-        QCOMPARE(read(ata(std::nullopt, smartPage({{9, 100, 0x1234000003E8ull}}))).powerOnHours,
-                 qint64(1000));
-    }
-
-    void repeatedAttributeKeepsTheLaterEntry()
-    {
-        const SmartAttributes table =
-            parseSmartAttributes(smartPage({{5, 100, 500}, {5, 100, 0}, {9, 99, 7}}));
-        QCOMPARE(table.size(), std::size_t(2));
-        QCOMPARE(table.at(5).raw, quint64(0));
-        QCOMPARE(read(ata(std::nullopt, smartPage({{5, 100, 500}, {5, 100, 0}}))).health, 100);
     }
 
     void unusablePagesLeaveTheInitialReading_data()
@@ -418,7 +350,6 @@ private slots:
         QVERIFY(!probeDrive(source, 7, true).valid);   // gone since it was listed
 
         WarningCapture capture;
-        WarningCapture::lines().clear();
         QCOMPARE(probeDrive(source, 2, false).health, 1);
         QCOMPARE(probeDrive(source, 4, false).health, 100);
         QCOMPARE(WarningCapture::lines(),

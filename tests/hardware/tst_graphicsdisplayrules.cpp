@@ -1,6 +1,8 @@
+#include "datarow.h"
 #include "hardware/charcodes.h"
 #include "hardware/displayrules.h"
 #include "hardware/graphicsrules.h"
+#include "maptext.h"
 #include "testregistry.h"
 
 #include <QTest>
@@ -48,24 +50,19 @@ private slots:
         QTest::addColumn<QString>("vram");
 
         // What DXGI lists on a hybrid laptop; the software renderer must never be matched.
-        QTest::newRow("4 GiB card: DXGI beats the 32-bit AdapterRAM")
-            << "NVIDIA GeForce GTX 1650" << QVariant(4293918720u) << "4.0 GB";
-        QTest::newRow("name differs only in letter case")
-            << "nvidia geforce gtx 1650" << QVariant() << "4.0 GB";
-        QTest::newRow("integrated adapter with 128 MiB")
-            << "Intel(R) UHD Graphics 620" << QVariant(0) << "128 MB";
-        QTest::newRow("controller name contains the description")
-            << "Intel(R) UHD Graphics 620 (rev 2)" << QVariant() << "128 MB";
-        QTest::newRow("matched adapter without memory falls back to AdapterRAM")
-            << "Parsec Virtual Display Adapter" << QVariant(536870912) << "512 MB";
-        QTest::newRow("no adapter matches: AdapterRAM as text")
-            << "Radeon Pro" << QVariant("2147483648") << "2.0 GB";
-        QTest::newRow("AdapterRAM of 2 GiB and more arrives negative")
-            << "Radeon Pro" << QVariant(int(-1048576)) << "4.0 GB";
-        QTest::newRow("AdapterRAM above 64 GiB is not believed")
-            << "Radeon Pro" << QVariant("68719476737") << QString();
-        QTest::newRow("Basic Render Driver is not an adapter")
-            << "Microsoft Basic Render Driver" << QVariant() << QString();
+        addRow("4 GiB card: DXGI beats the 32-bit AdapterRAM", "NVIDIA GeForce GTX 1650",
+               QVariant(4293918720u), "4.0 GB");
+        addRow("name differs only in letter case", "nvidia geforce gtx 1650", QVariant(), "4.0 GB");
+        addRow("integrated adapter with 128 MiB", "Intel(R) UHD Graphics 620", QVariant(0), "128 MB");
+        addRow("controller name contains the description", "Intel(R) UHD Graphics 620 (rev 2)", QVariant(),
+               "128 MB");
+        addRow("matched adapter without memory falls back to AdapterRAM", "Parsec Virtual Display Adapter",
+               QVariant(536870912), "512 MB");
+        addRow("no adapter matches: AdapterRAM as text", "Radeon Pro", QVariant("2147483648"), "2.0 GB");
+        addRow("AdapterRAM of 2 GiB and more arrives negative", "Radeon Pro", QVariant(int(-1048576)),
+               "4.0 GB");
+        addRow("AdapterRAM above 64 GiB is not believed", "Radeon Pro", QVariant("68719476737"), "");
+        addRow("Basic Render Driver is not an adapter", "Microsoft Basic Render Driver", QVariant(), "");
     }
 
     void videoMemory()
@@ -98,41 +95,29 @@ private slots:
     {
         platform::DisplayDevice device = attached(1, {{1024, 768, 1, 0}});
         device.current = platform::DisplayMode{0, 0, 1, 0};
-        const QVariantMap display = displayEntries({device}, {}, {}).first().toMap();
-        QCOMPARE(display.value("primary").toBool(), false);
-        QVERIFY(!display.contains("resolution"));
-        QVERIFY(!display.contains("refresh"));
-        QVERIFY(!display.contains("colorDepth"));
-        QCOMPARE(display.value("nativeResolution").toString(), QString("1024 x 768"));
-        QVERIFY(!display.contains("maxRefresh"));
-
+        QCOMPARE(mapText(displayEntries({device}, {}, {}).first()),
+                 QString("adapter=Intel(R) UHD Graphics 620; nativeResolution=1024 x 768; primary=false"));
         device.current.reset();
         QVERIFY(!displayEntries({device}, {}, {}).first().toMap().contains("resolution"));
     }
 
     void monitorsPairWithRowsByPosition()
     {
-        QVariantMap id;
-        id.insert("UserFriendlyName", codes("D3218HN") << 0 << 0);
-        id.insert("ManufacturerName", codes("DEL") << 0);
-        id.insert("SerialNumberID", codes("X9R5K7879PME"));
-        id.insert("YearOfManufacture", 2017);
-        QVariantMap size;
-        size.insert("MaxHorizontalImageSize", 34);
-        size.insert("MaxVerticalImageSize", 19);
-
+        const QVariantMap id{{"UserFriendlyName", codes("D3218HN") << 0 << 0},
+                             {"ManufacturerName", codes("DEL") << 0},
+                             {"SerialNumberID", codes("X9R5K7879PME")},
+                             {"YearOfManufacture", 2017}};
+        const QVariantMap size{{"MaxHorizontalImageSize", 34}, {"MaxVerticalImageSize", 19}};
         // The detached device between them takes no row.
         const QVariantList displays = displayEntries({attached(5), attached(0), attached(1)}, {id}, {size});
         QCOMPARE(displays.size(), 2);
-        const QVariantMap first = displays.at(0).toMap();
-        QCOMPARE(first.value("model").toString(), QString("D3218HN"));
-        QCOMPARE(first.value("vendor").toString(), QString("Dell"));
-        QCOMPARE(first.value("serial").toString(), QString("X9R5K7879PME"));
-        QCOMPARE(first.value("year").toString(), QString("2017"));
-        QCOMPARE(first.value("size").toString(), QString("15.3\""));
-        const QVariantMap second = displays.at(1).toMap();
-        for (const char *key : {"model", "vendor", "serial", "year", "size"})
-            QVERIFY2(!second.contains(key), key);
+        QCOMPARE(
+            mapText(displays.at(0)),
+            QString("adapter=Intel(R) UHD Graphics 620; colorDepth=32-bit; model=D3218HN; primary=true; "
+                    "refresh=60 Hz; resolution=1920 x 1080; serial=X9R5K7879PME; size=15.3\"; vendor=Dell; "
+                    "year=2017"));
+        QCOMPARE(mapText(displays.at(1)), QString("adapter=Intel(R) UHD Graphics 620; colorDepth=32-bit; "
+                                                  "primary=false; refresh=60 Hz; resolution=1920 x 1080"));
     }
 
     void vendorsYearsAndSizes()

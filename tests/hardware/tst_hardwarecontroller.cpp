@@ -38,23 +38,14 @@ class TestHardwareController : public QObject {
     Q_OBJECT
 
 private slots:
-    void beforeTheFirstScan()
-    {
-        HardwareController c(fakeCollectorFactory());
-        QVERIFY(!c.scanning());
-        QVERIFY(!c.hasScanned());
-        QCOMPARE(c.progress(), 0);
-        QVERIFY(c.stage().isEmpty());
-        QVERIFY(c.lastScan().isEmpty());
-        QVERIFY(c.system().isEmpty() && c.disks().isEmpty() && c.bluetooth().isEmpty());
-    }
-
     void scanReportsProgressThenPublishesInOrder()
     {
         QSemaphore gate;
         HardwareController c(fakeCollectorFactory(
             sampleSnapshot(), {{5, "Thông tin hệ thống"}, {85, "Màn hình"}, {100, "Hoàn tất"}}, &gate));
         SignalLog log(c);
+        QVERIFY(!c.scanning() && !c.hasScanned() && c.stage().isEmpty() && c.lastScan().isEmpty());
+        QVERIFY(c.system().isEmpty() && c.disks().isEmpty() && c.bluetooth().isEmpty());
         c.scan();
         QVERIFY(c.scanning());
         QCOMPARE(c.progress(), 0);

@@ -1,3 +1,4 @@
+#include "datarow.h"
 #include "hardware/processorrules.h"
 #include "hardware/profile/replaysource.h"
 #include "hardware/windowscollector.h"
@@ -62,24 +63,23 @@ private slots:
     void nameFallsBackToTheBrandString()
     {
         auto data = std::make_shared<ProfileData>();
+        const auto name = [&] {
+            return WindowsCollector(std::make_shared<ReplaySource>(data)).collect({}).cpu.value("name");
+        };
         data->wmi["ROOT\\CIMV2"]["Win32_Processor"] = {platform::Row{{"NumberOfCores", std::int32_t{4}}}};
         const auto leaves = brandLeaves("  Intel(R) Core(TM) i5-8350U CPU @ 1.70GHz");
         data->cpuid["80000000"] = {0x80000008u, 0, 0, 0};
         data->cpuid["80000002"] = leaves[0];
         data->cpuid["80000003"] = leaves[1];
         data->cpuid["80000004"] = leaves[2];
-        QCOMPARE(
-            WindowsCollector(std::make_shared<ReplaySource>(data)).collect({}).cpu.value("name").toString(),
-            QString("Intel(R) Core(TM) i5-8350U CPU @ 1.70GHz"));
-        // A processor without the brand leaves has no name to give.
-        data->cpuid["80000000"] = {0x80000001u, 0, 0, 0};
-        QVERIFY(!WindowsCollector(std::make_shared<ReplaySource>(data)).collect({}).cpu.contains("name"));
+        QCOMPARE(name(), QVariant("Intel(R) Core(TM) i5-8350U CPU @ 1.70GHz"));
         // The row's name wins over the brand string.
-        data->cpuid["80000000"] = {0x80000008u, 0, 0, 0};
         data->wmi["ROOT\\CIMV2"]["Win32_Processor"][0]["Name"] = std::string(" Intel Xeon ");
-        QCOMPARE(
-            WindowsCollector(std::make_shared<ReplaySource>(data)).collect({}).cpu.value("name").toString(),
-            QString("Intel Xeon"));
+        QCOMPARE(name(), QVariant("Intel Xeon"));
+        // A processor without the brand leaves has no name to give.
+        data->wmi["ROOT\\CIMV2"]["Win32_Processor"][0].erase("Name");
+        data->cpuid["80000000"] = {0x80000001u, 0, 0, 0};
+        QVERIFY(!name().isValid());
     }
 
     void instructionSets()
@@ -108,8 +108,7 @@ private slots:
             {}, "Desktop");
         QCOMPARE(cpu.value("baseClock").toString(), QString("2.59 GHz"));
         QCOMPARE(cpu.value("l3").toString(), QString("6 MB"));
-        QVERIFY(!cpu.contains("l2"));
-        QVERIFY(!cpu.contains("cores"));
+        QVERIFY(!cpu.contains("l2") && !cpu.contains("cores"));
         QCOMPARE(cpu.value("virtualization"), QVariant(false));
     }
 
@@ -120,28 +119,17 @@ private slots:
         QTest::addColumn<int>("upgradeMethod");
         QTest::addColumn<bool>("upgradable");
         QTest::addColumn<QString>("note");
-        QTest::newRow("desktop socket") << "Desktop"
-                                        << "LGA1700" << 0 << true << desktopNote(" (LGA1700)");
-        QTest::newRow("desktop socket, spaces") << "Desktop"
-                                                << " AM4 " << 4 << true << desktopNote(" (AM4)");
-        QTest::newRow("desktop, no socket") << "Desktop"
-                                            << "" << 0 << true << desktopNote("");
-        QTest::newRow("unknown type") << ""
-                                      << "LGA1151" << 0 << true << desktopNote(" (LGA1151)");
-        QTest::newRow("BGA socket on a desktop") << "Desktop"
-                                                 << "FCBGA1440" << 0 << false << solderedNote;
-        QTest::newRow("lower-case bga") << "Server"
-                                        << "bga1744" << 0 << false << solderedNote;
-        QTest::newRow("no upgrade method") << "Desktop"
-                                           << "U3E1" << 6 << false << solderedNote;
-        QTest::newRow("laptop") << "Laptop"
-                                << "U3E1" << 0 << false << laptopNote;
-        QTest::newRow("laptop with BGA") << "Laptop"
-                                         << "BGA1528" << 0 << false << solderedNote;
-        QTest::newRow("all in one") << "All-in-One"
-                                    << "LGA1200" << 0 << false << compactNote;
-        QTest::newRow("mini pc") << "Mini PC"
-                                 << "" << 0 << false << compactNote;
+        addRow("desktop socket", "Desktop", "LGA1700", 0, true, desktopNote(" (LGA1700)"));
+        addRow("desktop socket, spaces", "Desktop", " AM4 ", 4, true, desktopNote(" (AM4)"));
+        addRow("desktop, no socket", "Desktop", "", 0, true, desktopNote(""));
+        addRow("unknown type", "", "LGA1151", 0, true, desktopNote(" (LGA1151)"));
+        addRow("BGA socket on a desktop", "Desktop", "FCBGA1440", 0, false, solderedNote);
+        addRow("lower-case bga", "Server", "bga1744", 0, false, solderedNote);
+        addRow("no upgrade method", "Desktop", "U3E1", 6, false, solderedNote);
+        addRow("laptop", "Laptop", "U3E1", 0, false, laptopNote);
+        addRow("laptop with BGA", "Laptop", "BGA1528", 0, false, solderedNote);
+        addRow("all in one", "All-in-One", "LGA1200", 0, false, compactNote);
+        addRow("mini pc", "Mini PC", "", 0, false, compactNote);
     }
 
     void upgradeRule()

@@ -1,3 +1,4 @@
+#include "datarow.h"
 #include "hardware/profile/profilejson.h"
 #include "hardware/profile/recordingsource.h"
 #include "hardware/profile/replaysource.h"
@@ -131,45 +132,37 @@ private slots:
 
     void malformedProfilesAreRejectedWithThePlace_data()
     {
-        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("json");
         QTest::addColumn<QString>("where");
-        QTest::newRow("not json") << QByteArray("{\"kelvaroProfile\": 1,") << "not valid JSON";
-        QTest::newRow("not an object") << QByteArray("[1]") << "expected a JSON object";
-        QTest::newRow("no version") << QByteArray("{\"wmi\": {}}") << "kelvaroProfile";
-        QTest::newRow("future version") << QByteArray("{\"kelvaroProfile\": 2}") << "version 2";
-        QTest::newRow("row not object")
-            << QByteArray(R"({"kelvaroProfile":1,"wmi":{"NS":{"C":[3]}}})") << "wmi.NS.C[0]";
-        QTest::newRow("nested object value")
-            << QByteArray(R"({"kelvaroProfile":1,"wmi":{"NS":{"C":[{"P":{"a":1}}]}}})") << "wmi.NS.C[0].P";
-        QTest::newRow("fraction in code list")
-            << QByteArray(R"({"kelvaroProfile":1,"wmi":{"NS":{"C":[{"P":[1,2.5]}]}}})") << "wmi.NS.C[0].P[1]";
-        QTest::newRow("negative flag")
-            << QByteArray(R"({"kelvaroProfile":1,"powerStatus":{"batteryFlag":-1}})")
-            << "powerStatus.batteryFlag";
-        QTest::newRow("flag too large")
-            << QByteArray(R"({"kelvaroProfile":1,"powerStatus":{"batteryFlag":256}})")
-            << "powerStatus.batteryFlag";
-        QTest::newRow("three registers")
-            << QByteArray(R"({"kelvaroProfile":1,"cpuid":{"1":[1,2,3]}})") << "cpuid.1";
-        QTest::newRow("bad base64") << QByteArray(R"({"kelvaroProfile":1,"drives":{"0":{"identify":"@@@"}}})")
-                                    << "drives.0.identify";
-        QTest::newRow("bad drive index")
-            << QByteArray(R"({"kelvaroProfile":1,"drives":{"x":{}}})") << "drives.x";
-        QTest::newRow("bad mac")
-            << QByteArray(R"({"kelvaroProfile":1,"networkAdapters":[{"physicalAddress":"A0B"}]})")
-            << "networkAdapters[0].physicalAddress";
-        QTest::newRow("short bt address")
-            << QByteArray(R"({"kelvaroProfile":1,"bluetooth":{"radio":{"address":"0011"}}})")
-            << "bluetooth.radio.address";
-        QTest::newRow("times not triples")
-            << QByteArray(R"({"kelvaroProfile":1,"processorTimes":[[1,2]]})") << "processorTimes[0]";
+        addRow("not json", "{\"kelvaroProfile\": 1,", "not valid JSON");
+        addRow("not an object", "[1]", "expected a JSON object");
+        addRow("no version", R"({"wmi": {}})", "kelvaroProfile");
+        addRow("future version", R"({"kelvaroProfile": 2})", "version 2");
+        addRow("row not object", R"({"kelvaroProfile":1,"wmi":{"NS":{"C":[3]}}})", "wmi.NS.C[0]");
+        addRow("nested object value", R"({"kelvaroProfile":1,"wmi":{"NS":{"C":[{"P":{"a":1}}]}}})",
+               "wmi.NS.C[0].P");
+        addRow("fraction in code list", R"({"kelvaroProfile":1,"wmi":{"NS":{"C":[{"P":[1,2.5]}]}}})",
+               "wmi.NS.C[0].P[1]");
+        addRow("negative flag", R"({"kelvaroProfile":1,"powerStatus":{"batteryFlag":-1}})",
+               "powerStatus.batteryFlag");
+        addRow("flag too large", R"({"kelvaroProfile":1,"powerStatus":{"batteryFlag":256}})",
+               "powerStatus.batteryFlag");
+        addRow("three registers", R"({"kelvaroProfile":1,"cpuid":{"1":[1,2,3]}})", "cpuid.1");
+        addRow("bad base64", R"({"kelvaroProfile":1,"drives":{"0":{"identify":"@@@"}}})",
+               "drives.0.identify");
+        addRow("bad drive index", R"({"kelvaroProfile":1,"drives":{"x":{}}})", "drives.x");
+        addRow("bad mac", R"({"kelvaroProfile":1,"networkAdapters":[{"physicalAddress":"A0B"}]})",
+               "networkAdapters[0].physicalAddress");
+        addRow("short bt address", R"({"kelvaroProfile":1,"bluetooth":{"radio":{"address":"0011"}}})",
+               "bluetooth.radio.address");
+        addRow("times not triples", R"({"kelvaroProfile":1,"processorTimes":[[1,2]]})", "processorTimes[0]");
     }
 
     void malformedProfilesAreRejectedWithThePlace()
     {
-        QFETCH(QByteArray, json);
+        QFETCH(QString, json);
         QFETCH(QString, where);
-        const ProfileParse parsed = parseProfile(json, "p.json");
+        const ProfileParse parsed = parseProfile(json.toUtf8(), "p.json");
         QVERIFY(!parsed.data);
         QVERIFY2(parsed.error.startsWith("p.json: "), qPrintable(parsed.error));
         QVERIFY2(parsed.error.contains(where), qPrintable(parsed.error));

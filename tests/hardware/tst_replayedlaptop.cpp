@@ -1,49 +1,26 @@
-#include "hardware/profile/profilejson.h"
-#include "hardware/profile/replaysource.h"
-#include "hardware/windowscollector.h"
+#include "maptext.h"
+#include "steprun.h"
 #include "testregistry.h"
 
 #include <QTest>
-
-namespace {
-
-// "key=value" pairs in key order, for comparing whole maps in one line.
-QString mapText(const QVariant &map)
-{
-    QStringList pairs;
-    const QVariantMap m = map.toMap();
-    for (auto it = m.begin(); it != m.end(); ++it)
-        pairs << it.key() + QLatin1Char('=') + it.value().toString();
-    return pairs.join(QStringLiteral("; "));
-}
-
-} // namespace
 
 // A hybrid-graphics laptop recorded on Windows, replayed through the graphics, displays and
 // battery steps.
 class TestReplayedLaptop : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<ReplaySource> m_source;
-    std::unique_ptr<WmiConnection> m_cimv2;
-
-    CollectContext context() { return CollectContext{*m_source, *m_cimv2}; }
+    std::shared_ptr<ReplaySource> m_source;
 
 private slots:
     void initTestCase()
     {
-        ProfileParse parsed =
-            readProfile(QStringLiteral(KELVARO_TEST_DATA "/hardware/laptop-hybrid-profile.json"));
-        QVERIFY2(parsed.data, qPrintable(parsed.error));
-        m_source =
-            std::make_unique<ReplaySource>(std::make_shared<const ProfileData>(std::move(*parsed.data)));
-        m_cimv2 = std::make_unique<WmiConnection>(*m_source);
-        QVERIFY(m_cimv2->open(QStringLiteral("ROOT\\CIMV2")));
+        m_source = replayProfile(QStringLiteral("hardware/laptop-hybrid-profile.json"));
+        QVERIFY(m_source);
     }
 
     void gpus()
     {
-        const QVariantList gpus = collectGpus(context());
+        const QVariantList gpus = runStep(*m_source, collectGpus);
         QCOMPARE(gpus.size(), 2);
         QCOMPARE(mapText(gpus[0]),
                  QString("driver=27.20.100.8681; driverDate=2020-09-10; name=Intel(R) UHD Graphics "
@@ -56,7 +33,7 @@ private slots:
 
     void displays()
     {
-        const QVariantList displays = collectDisplays(context());
+        const QVariantList displays = runStep(*m_source, collectDisplays);
         QCOMPARE(displays.size(), 2);
         QCOMPARE(mapText(displays[0]),
                  QString("adapter=Intel(R) UHD Graphics 620; colorDepth=32-bit; maxRefresh=144 "
@@ -72,7 +49,7 @@ private slots:
 
     void battery()
     {
-        QVariantMap battery = collectBattery(context());
+        QVariantMap battery = runStep(*m_source, collectBattery);
         QVERIFY(qFuzzyCompare(battery.take("wearValue").toDouble(), 15.0));
         QCOMPARE(
             mapText(battery),

@@ -1,3 +1,4 @@
+#include "datarow.h"
 #include "hardware/hardwarecontroller.h"
 #include "laptop/laptopcontroller.h"
 #include "realmachines.h"
@@ -85,27 +86,17 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<int>("score");
 
-        const QString listedCpu = "CPU đúng cấu hình hãng";
-        QTest::newRow("Dell Latitude 7490")
-            << "D01"
-            << "Dell Latitude E7470/7480/7490"
-            << QStringList{listedCpu, "Bo mạch chủ", "RAM còn nâng cấp được"} << "Nguyên bản" << 100;
-        QTest::newRow("Lenovo E14 by type code")
-            << "D02"
-            << "Lenovo ThinkPad E14/E15" << QStringList{listedCpu, "Bo mạch chủ", "RAM còn nâng cấp được"}
-            << "Nguyên bản" << 100;
-        QTest::newRow("ZenBook with soldered LPDDR3")
-            << "D03"
-            << "Asus ZenBook UX (13/14/15)" << QStringList{listedCpu, "Bo mạch chủ", "RAM đã đạt mức tối đa"}
-            << "Nguyên bản" << 100;
-        QTest::newRow("Toshiba outside the catalogue")
-            << "D04"
-            << "" << QStringList{"RAM không đồng nhất giữa các khe", "RAM còn nâng cấp được"}
-            << "Đã nâng cấp hợp lệ" << 97;
-        QTest::newRow("Dell desktop") << "D05"
-                                      << "" << QStringList{} << "" << 0;
-        QTest::newRow("Gigabyte desktop") << "D06"
-                                          << "" << QStringList{} << "" << 0;
+        const QString cpu = "CPU đúng cấu hình hãng", board = "Bo mạch chủ", room = "RAM còn nâng cấp được";
+        addRow("Dell Latitude 7490", "D01", "Dell Latitude E7470/7480/7490", QStringList{cpu, board, room},
+               "Nguyên bản", 100);
+        addRow("Lenovo E14 by type code", "D02", "Lenovo ThinkPad E14/E15", QStringList{cpu, board, room},
+               "Nguyên bản", 100);
+        addRow("ZenBook with soldered LPDDR3", "D03", "Asus ZenBook UX (13/14/15)",
+               QStringList{cpu, board, "RAM đã đạt mức tối đa"}, "Nguyên bản", 100);
+        addRow("Toshiba outside the catalogue", "D04", "",
+               QStringList{"RAM không đồng nhất giữa các khe", room}, "Đã nâng cấp hợp lệ", 97);
+        addRow("Dell desktop", "D05", "", QStringList{}, "", 0);
+        addRow("Gigabyte desktop", "D06", "", QStringList{}, "", 0);
     }
 
     void realMachinesEndToEnd()

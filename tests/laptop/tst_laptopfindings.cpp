@@ -1,5 +1,7 @@
+#include "datarow.h"
 #include "laptop/laptopchecks.h"
 #include "laptop/laptopevaluation.h"
+#include "laptop/laptopidentify.h"
 #include "laptop/laptopverdict.h"
 #include "testregistry.h"
 
@@ -82,20 +84,13 @@ private slots:
         QTest::addColumn<QString>("platform");
         QTest::addColumn<QString>("cpu");
         QTest::addColumn<bool>("differs");
-        QTest::newRow("Intel platform, Athlon") << "Intel Kaby Lake-U (BGA)"
-                                                << "athlon silver 3050u" << true;
-        QTest::newRow("Intel platform, Core") << "Intel Kaby Lake-U (BGA)"
-                                              << "intel core i5-7200u" << false;
-        QTest::newRow("AMD platform, Celeron") << "AMD Zen2-3 (FP6, BGA)"
-                                               << "celeron n4000" << true;
-        QTest::newRow("AMD platform, Ryzen") << "AMD Zen2-3 (FP6, BGA)"
-                                             << "amd ryzen 7 4800h" << false;
-        QTest::newRow("both named, Core") << "Intel/AMD U-series (BGA)"
-                                          << "intel core i7-10510u" << false;
-        QTest::newRow("both named, Ryzen") << "Intel Coffee Lake-H / AMD Zen2 (BGA)"
-                                           << "amd ryzen 9 5900hx" << false;
-        QTest::newRow("neither named") << "Snapdragon"
-                                       << "amd ryzen 5 3500u" << false;
+        addRow("Intel platform, Athlon", "Intel Kaby Lake-U (BGA)", "athlon silver 3050u", true);
+        addRow("Intel platform, Core", "Intel Kaby Lake-U (BGA)", "intel core i5-7200u", false);
+        addRow("AMD platform, Celeron", "AMD Zen2-3 (FP6, BGA)", "celeron n4000", true);
+        addRow("AMD platform, Ryzen", "AMD Zen2-3 (FP6, BGA)", "amd ryzen 7 4800h", false);
+        addRow("both named, Core", "Intel/AMD U-series (BGA)", "intel core i7-10510u", false);
+        addRow("both named, Ryzen", "Intel Coffee Lake-H / AMD Zen2 (BGA)", "amd ryzen 9 5900hx", false);
+        addRow("neither named", "Snapdragon", "amd ryzen 5 3500u", false);
     }
 
     void vendorOfPlatformAndProcessor()
@@ -189,16 +184,12 @@ private slots:
     {
         QTest::addColumn<QVariantList>("modules");
         QTest::addColumn<bool>("mixed");
-        QTest::newRow("8 GB and 4 GB")
-            << QVariantList{module("8.0 GB", "Samsung"), module("4.0 GB", "Samsung")} << true;
-        QTest::newRow("two makers") << QVariantList{module("8.0 GB", "Samsung"), module("8.0 GB", "Micron")}
-                                    << true;
-        QTest::newRow("maker spelled differently")
-            << QVariantList{module("8.0 GB", "Samsung"), module("8.0 GB", " SAMSUNG ")} << false;
-        QTest::newRow("one maker unknown")
-            << QVariantList{module("8.0 GB", "Samsung"), module("8.0 GB", "")} << false;
-        QTest::newRow("module without capacity")
-            << QVariantList{module("8.0 GB", "Samsung"), module("", "Micron")} << false;
+        const QVariantMap samsung8 = module("8.0 GB", "Samsung");
+        addRow("8 GB and 4 GB", QVariantList{samsung8, module("4.0 GB", "Samsung")}, true);
+        addRow("two makers", QVariantList{samsung8, module("8.0 GB", "Micron")}, true);
+        addRow("maker spelled differently", QVariantList{samsung8, module("8.0 GB", " SAMSUNG ")}, false);
+        addRow("one maker unknown", QVariantList{samsung8, module("8.0 GB", "")}, false);
+        addRow("module without capacity", QVariantList{samsung8, module("", "Micron")}, false);
     }
 
     void mixedModules()
@@ -215,17 +206,16 @@ private slots:
     {
         QTest::addColumn<QVariantMap>("summary");
         QTest::addColumn<QString>("detail");
-        QTest::newRow("upgradable, note")
-            << QVariantMap{{"upgradable", true}, {"upgradeNote", "Ghi chú."}} << "Ghi chú.";
-        QTest::newRow("upgradable, free slots")
-            << QVariantMap{{"upgradable", true}, {"freeSlots", 2}} << "Còn 2 khe RAM trống.";
-        QTest::newRow("upgradable, slots full")
-            << QVariantMap{{"upgradable", true}, {"freeSlots", 0}} << "Có thể nâng dung lượng RAM.";
-        QTest::newRow("at maximum, note")
-            << QVariantMap{{"total", "8.0 GB"}, {"upgradeNote", "Đã đạt."}} << "Đã đạt.";
-        QTest::newRow("at maximum") << QVariantMap{{"upgradable", false}, {"total", "16.0 GB"}}
-                                    << "RAM đã đầy / đạt mức hỗ trợ tối đa.";
-        QTest::newRow("nothing known") << QVariantMap{{"upgradeNote", "x"}} << "";
+        addRow("upgradable, note", QVariantMap{{"upgradable", true}, {"upgradeNote", "Ghi chú."}},
+               "Ghi chú.");
+        addRow("upgradable, free slots", QVariantMap{{"upgradable", true}, {"freeSlots", 2}},
+               "Còn 2 khe RAM trống.");
+        addRow("upgradable, slots full", QVariantMap{{"upgradable", true}, {"freeSlots", 0}},
+               "Có thể nâng dung lượng RAM.");
+        addRow("at maximum, note", QVariantMap{{"total", "8.0 GB"}, {"upgradeNote", "Đã đạt."}}, "Đã đạt.");
+        addRow("at maximum", QVariantMap{{"upgradable", false}, {"total", "16.0 GB"}},
+               "RAM đã đầy / đạt mức hỗ trợ tối đa.");
+        addRow("nothing known", QVariantMap{{"upgradeNote", "x"}}, "");
     }
 
     void memoryCapacity()
@@ -246,19 +236,16 @@ private slots:
     {
         QTest::addColumn<QVariantList>("disks");
         QTest::addColumn<QStringList>("labels");
-        QTest::newRow("only a hard disk")
-            << QVariantList{disk("932 GB", "HDD")} << QStringList{"Chỉ có ổ cứng HDD"};
-        QTest::newRow("SSD and HDD") << QVariantList{disk("477 GB", "SSD"), disk("932 GB", "HDD")}
-                                     << QStringList{"Có nhiều thiết bị lưu trữ",
-                                                    "Đang có 2 thiết bị lưu trữ"};
-        QTest::newRow("two SSDs") << QVariantList{disk("477 GB", "SSD"), disk("239 GB", "SSD")}
-                                  << QStringList{"Đang dùng SSD", "Đang có 2 thiết bị lưu trữ"};
-        QTest::newRow("NVMe without media type")
-            << QVariantList{disk("477 GB", "", "NVMe")} << QStringList{"Đang dùng SSD"};
-        QTest::newRow("disk without capacity")
-            << QVariantList{disk("477 GB", "SSD"), disk("", "HDD")} << QStringList{"Đang dùng SSD"};
-        QTest::newRow("neither kind") << QVariantList{disk("16 GB", "SCM"), disk("32 GB", "")}
-                                      << QStringList{"Đang có 2 thiết bị lưu trữ"};
+        const QString several = "Đang có 2 thiết bị lưu trữ", ssd = "Đang dùng SSD";
+        addRow("only a hard disk", QVariantList{disk("932 GB", "HDD")}, QStringList{"Chỉ có ổ cứng HDD"});
+        addRow("SSD and HDD", QVariantList{disk("477 GB", "SSD"), disk("932 GB", "HDD")},
+               QStringList{"Có nhiều thiết bị lưu trữ", several});
+        addRow("two SSDs", QVariantList{disk("477 GB", "SSD"), disk("239 GB", "SSD")},
+               QStringList{ssd, several});
+        addRow("NVMe without media type", QVariantList{disk("477 GB", "", "NVMe")}, QStringList{ssd});
+        addRow("disk without capacity", QVariantList{disk("477 GB", "SSD"), disk("", "HDD")},
+               QStringList{ssd});
+        addRow("neither kind", QVariantList{disk("16 GB", "SCM"), disk("32 GB", "")}, QStringList{several});
     }
 
     void storage()
@@ -318,17 +305,6 @@ private slots:
                     "cứng."));
     }
 
-    void mixedMemoryUpgradeScores97()
-    {
-        const QVariantList modules{module("8.0 GB", "Samsung"), module("4.0 GB", "SK hynix")};
-        const QVariantMap verdict = evaluateLaptop(kUnknown, {}, {}, modules, {}).value("verdict").toMap();
-        QCOMPARE(verdict.value("score").toInt(), 97);
-        QCOMPARE(verdict.value("stars").toInt(), 5);
-        QCOMPARE(verdict.value("title").toString(), QString("Đã nâng cấp hợp lệ"));
-        QCOMPARE(verdict.value("reasons").toStringList(),
-                 QStringList{"−3đ: RAM không đồng nhất giữa các khe (nâng cấp hợp lệ)"});
-    }
-
     void notEnoughData()
     {
         const QVariantMap result = evaluateLaptop(kUnknown, {{"name", "Intel(R) Core(TM) i3-2330M"}},
@@ -366,11 +342,8 @@ private slots:
         QVERIFY(!result.value("isLaptop").toBool());
         QVERIFY(result.value("findings").toList().isEmpty());
         QVERIFY(result.value("verdict").toMap().isEmpty());
-        const QVariantMap board = result.value("board").toMap();
-        QVERIFY(!board.value("found").toBool());
-        QVERIFY(board.value("cpuSoldered").toBool());
-        QVERIFY(!board.value("cpuUpgradable").toBool());
-        QCOMPARE(board.value("ramSlots").toInt(), 0);
+        // The board of a machine the catalogue does not know, though an HP 15-db is in it.
+        QCOMPARE(result.value("board").toMap(), boardMap(LaptopMatch{}));
     }
 };
 

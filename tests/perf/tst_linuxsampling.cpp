@@ -2,6 +2,7 @@
 
 #include "platform/linux/linux_source.h"
 #include "platform/linux/procfs_parse.h"
+#include "testdata.h"
 #include "testregistry.h"
 
 #include <QDir>
@@ -11,19 +12,6 @@
 
 using namespace platform;
 using namespace platform::linuxbackend;
-
-namespace {
-
-void writeFile(const QString &root, const QString &path, const QByteArray &content)
-{
-    const QString full = root + path;
-    QDir().mkpath(QFileInfo(full).path());
-    QFile file(full);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
-} // namespace
 
 class TestLinuxSampling : public QObject {
     Q_OBJECT
@@ -86,39 +74,19 @@ private slots:
     void thermalZonesFromProcessorSensorsOnly()
     {
         QTemporaryDir dir;
-        const QString root = dir.path();
-        const QString hwmon = QStringLiteral("/sys/class/hwmon/");
-        writeFile(root, hwmon + "hwmon0/name", "coretemp\n");
-        writeFile(root, hwmon + "hwmon0/temp1_label", "Package id 0\n");
-        writeFile(root, hwmon + "hwmon0/temp1_input", "45000\n");
-        writeFile(root, hwmon + "hwmon0/temp2_label", "Core 0\n");
-        writeFile(root, hwmon + "hwmon0/temp2_input", "99000\n");
-        writeFile(root, hwmon + "hwmon1/name", "k10temp\n");
-        writeFile(root, hwmon + "hwmon1/temp1_label", "Tctl\n");
-        writeFile(root, hwmon + "hwmon1/temp1_input", "80000\n");
-        writeFile(root, hwmon + "hwmon1/temp2_label", "Tdie\n");
-        writeFile(root, hwmon + "hwmon1/temp2_input", "53000\n");
-        writeFile(root, hwmon + "hwmon2/name", "k10temp\n");
-        writeFile(root, hwmon + "hwmon2/temp1_label", "Tctl\n");
-        writeFile(root, hwmon + "hwmon2/temp1_input", "61250\n");
-        writeFile(root, hwmon + "hwmon3/name", "iwlwifi_1\n");
-        writeFile(root, hwmon + "hwmon3/temp1_input", "70000\n");
-        writeFile(root, hwmon + "hwmon4/name", "nvme\n");
-        writeFile(root, hwmon + "hwmon4/temp1_label", "Composite\n");
-        writeFile(root, hwmon + "hwmon4/temp1_input", "75000\n");
-        writeFile(root, hwmon + "hwmon5/name", "BAT0\n");
-        writeFile(root, hwmon + "hwmon5/temp1_input", "30000\n");
-        const QString thermal = QStringLiteral("/sys/class/thermal/");
-        writeFile(root, thermal + "thermal_zone0/type", "acpitz\n");
-        writeFile(root, thermal + "thermal_zone0/temp", "27800\n");
-        writeFile(root, thermal + "thermal_zone1/type", "x86_pkg_temp\n");
-        writeFile(root, thermal + "thermal_zone1/temp", "not a number\n");
-        writeFile(root, thermal + "thermal_zone2/type", "iwlwifi_1\n");
-        writeFile(root, thermal + "thermal_zone2/temp", "70000\n");
-        writeFile(root, thermal + "thermal_zone3/type", "acpitz\n");
-        writeFile(root, thermal + "thermal_zone3/temp", "-274000\n");
-        writeFile(root, thermal + "cooling_device0/type", "Processor\n");
-
+        QVERIFY(writeTree(
+            dir.path() + "/sys/class",
+            {"hwmon/hwmon0: name=coretemp; temp1_label=Package id 0; temp1_input=45000; temp2_label=Core 0; "
+             "temp2_input=99000",
+             "hwmon/hwmon1: name=k10temp; temp1_label=Tctl; temp1_input=80000; temp2_label=Tdie; "
+             "temp2_input=53000",
+             "hwmon/hwmon2: name=k10temp; temp1_label=Tctl; temp1_input=61250",
+             "hwmon/hwmon3: name=iwlwifi_1; temp1_input=70000",
+             "hwmon/hwmon4: name=nvme; temp1_label=Composite; temp1_input=75000",
+             "hwmon/hwmon5: name=BAT0; temp1_input=30000", "thermal/thermal_zone0: type=acpitz; temp=27800",
+             "thermal/thermal_zone1: type=x86_pkg_temp; temp=not a number",
+             "thermal/thermal_zone2: type=iwlwifi_1; temp=70000",
+             "thermal/thermal_zone3: type=acpitz; temp=-274000", "thermal/cooling_device0: type=Processor"}));
         LinuxSource source{SysRoot(dir.path().toStdString())};
         auto wmi = source.openWmi("ROOT\\WMI");
         QVERIFY(wmi);

@@ -3,8 +3,6 @@
 #include "platform/source.h"
 
 #include <QString>
-#include <QStringList>
-#include <QVariantMap>
 
 #include <memory>
 
@@ -58,16 +56,6 @@ inline long long number(const platform::Row &row, const char *key)
                 return -998;
         },
         found->second);
-}
-
-// "key=value" pairs in key order, for comparing whole snapshot maps in one line.
-inline QString mapText(const QVariant &map)
-{
-    QStringList pairs;
-    const QVariantMap m = map.toMap();
-    for (auto it = m.begin(); it != m.end(); ++it)
-        pairs << it.key() + QLatin1Char('=') + it.value().toString();
-    return pairs.join(QStringLiteral("; "));
 }
 
 } // namespace linuxrows

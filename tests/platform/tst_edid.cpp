@@ -1,7 +1,8 @@
+#include "datarow.h"
 #include "platform/edid.h"
+#include "testdata.h"
 #include "testregistry.h"
 
-#include <QFile>
 #include <QTest>
 
 #include <numeric>
@@ -10,8 +11,7 @@ namespace {
 
 QByteArray realBlock(const QString &name)
 {
-    QFile file(QStringLiteral(KELVARO_TEST_DATA "/edid/") + name + QStringLiteral(".bin"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return testDataBytes(QStringLiteral("edid/") + name + QStringLiteral(".bin"));
 }
 
 std::optional<platform::Edid> parse(const QByteArray &bytes)
@@ -50,29 +50,21 @@ private slots:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("facts");
-        QTest::newRow("panel, name only in text descriptors")
-            << "BOE_NV156FHM-N42"
-            << "BOE 065D name= serial= #0 2015w1 34x19 1920x1080@60";
-        QTest::newRow("17-inch panel") << "AUO_B173HAN01"
-                                       << "AUO 109D name= serial= #0 2016w1 38x21 1920x1080@60 48";
-        QTest::newRow("165 Hz panel, week not given")
-            << "LGD_LP156WFG-SPT2"
-            << "LGD 06A5 name= serial= #0 2020w0 34x19 1920x1080@165";
-        QTest::newRow("serial descriptor beside a numeric serial")
-            << "DEL_D3218HN"
-            << "DEL 200B name=D3218HN serial=X9R5K7879PME #16843009 2017w32 70x39 1920x1080@60";
-        QTest::newRow("base block read twice")
-            << "SAM_S24D300"
-            << "SAM 0B44 name=S24D300 serial=H4ZKA04085 #1515865164 2018w43 52x29 1920x1080@60";
-        QTest::newRow("EDID 1.3, 16:10")
-            << "GSM_24EB23"
-            << "GSM 59B4 name=24EB23 serial=606NTNH6E735 #218735 2016w6 52x33 1920x1200@60";
-        QTest::newRow("name with a space")
-            << "BNQ_GL2250H"
-            << "BNQ 78A1 name=BenQ GL2250H serial=A9J05549019 #21573 2018w37 48x27 1920x1080@60";
-        QTest::newRow("no name, no serial, four timings")
-            << "ACR_02F9_noname"
-            << "ACR 02F9 name= serial= #0 2017w49 53x30 1920x1080@120 100 144 60";
+        addRow("panel, name only in text descriptors", "BOE_NV156FHM-N42",
+               "BOE 065D name= serial= #0 2015w1 34x19 1920x1080@60");
+        addRow("17-inch panel", "AUO_B173HAN01", "AUO 109D name= serial= #0 2016w1 38x21 1920x1080@60 48");
+        addRow("165 Hz panel, week not given", "LGD_LP156WFG-SPT2",
+               "LGD 06A5 name= serial= #0 2020w0 34x19 1920x1080@165");
+        addRow("serial descriptor beside a numeric serial", "DEL_D3218HN",
+               "DEL 200B name=D3218HN serial=X9R5K7879PME #16843009 2017w32 70x39 1920x1080@60");
+        addRow("base block read twice", "SAM_S24D300",
+               "SAM 0B44 name=S24D300 serial=H4ZKA04085 #1515865164 2018w43 52x29 1920x1080@60");
+        addRow("EDID 1.3, 16:10", "GSM_24EB23",
+               "GSM 59B4 name=24EB23 serial=606NTNH6E735 #218735 2016w6 52x33 1920x1200@60");
+        addRow("name with a space", "BNQ_GL2250H",
+               "BNQ 78A1 name=BenQ GL2250H serial=A9J05549019 #21573 2018w37 48x27 1920x1080@60");
+        addRow("no name, no serial, four timings", "ACR_02F9_noname",
+               "ACR 02F9 name= serial= #0 2017w49 53x30 1920x1080@120 100 144 60");
     }
 
     void realMonitorsAndPanels()

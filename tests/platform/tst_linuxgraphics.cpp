@@ -1,16 +1,17 @@
 #include <QtGlobal>
 #ifdef Q_OS_LINUX
 
-#include "hardware/windowscollector.h"
+#include "datarow.h"
 #include "linuxrows.h"
+#include "maptext.h"
 #include "platform/linux/adapter_names.h"
 #include "platform/linux/drm_displays.h"
 #include "platform/linux/drm_sysfs.h"
 #include "platform/linux/linux_source.h"
+#include "steprun.h"
+#include "sysroots.h"
 #include "testregistry.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -19,7 +20,6 @@
 using namespace platform;
 using namespace platform::linuxbackend;
 using linuxrows::has;
-using linuxrows::mapText;
 using linuxrows::number;
 using linuxrows::text;
 
@@ -27,7 +27,7 @@ namespace {
 
 SysRoot tree(const char *name)
 {
-    return SysRoot(std::string(KELVARO_TEST_DATA "/sysroots-graphics/") + name);
+    return testSysRoot(QStringLiteral("sysroots-graphics/") + name);
 }
 
 QString modesText(const std::vector<DisplayMode> &modes)
@@ -36,20 +36,6 @@ QString modesText(const std::vector<DisplayMode> &modes)
     for (const auto &mode : modes)
         out << QStringLiteral("%1x%2@%3").arg(mode.width).arg(mode.height).arg(mode.frequency);
     return out.join(' ');
-}
-
-QVariantList gpusOf(Source &source)
-{
-    WmiConnection cimv2(source);
-    cimv2.open(QStringLiteral("ROOT\\CIMV2"));
-    return collectGpus(CollectContext{source, cimv2});
-}
-
-QVariantList displaysOf(Source &source)
-{
-    WmiConnection cimv2(source);
-    cimv2.open(QStringLiteral("ROOT\\CIMV2"));
-    return collectDisplays(CollectContext{source, cimv2});
 }
 
 QString devicesText(const std::vector<DisplayDevice> &devices)
@@ -74,13 +60,6 @@ QString monitorIdsText(const Rows &rows)
     return out.join(QStringLiteral(" | "));
 }
 
-bool writeFile(const QString &path, const QByteArray &data)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
-}
-
 } // namespace
 
 class TestLinuxGraphics : public QObject {
@@ -92,6 +71,7 @@ private slots:
         const std::string ids = "# comment\n"
                                 "10de  NVIDIA Corporation\n"
                                 "\t1f91  TU117M [GeForce GTX 1650 Mobile / Max-Q]\n"
+                                "\t3e9b  Not Intel's\n"
                                 "\t\t1f91 3ea0  Not a device line\n"
                                 "8086  Intel Corporation\n"
                                 "\t3e9b  CoffeeLake-H GT2 [UHD Graphics 630]\n"
@@ -105,7 +85,8 @@ private slots:
         };
         QCOMPARE(lookup(0x8086, 0x3ea0).device, std::string("WhiskeyLake-U GT2 [UHD Graphics 620]"));
         QCOMPARE(lookup(0x8086, 0x3ea0).vendor, std::string("Intel Corporation"));
-        // A subsystem line under another vendor's device does not count.
+        // Neither a device nor a subsystem line under another vendor counts.
+        QCOMPARE(lookup(0x8086, 0x3e9b).device, std::string("CoffeeLake-H GT2 [UHD Graphics 630]"));
         QVERIFY(lookup(0x10de, 0x3ea0).device.empty());
         QVERIFY(lookup(0x8086, 0x3ea1).device.empty());
         QCOMPARE(lookup(0x8086, 0x3ea1).vendor, std::string("Intel Corporation"));
@@ -117,30 +98,16 @@ private slots:
         QTest::addColumn<QString>("vendor");
         QTest::addColumn<QString>("device");
         QTest::addColumn<QString>("name");
-        QTest::newRow("Intel") << "Intel Corporation"
-                               << "WhiskeyLake-U GT2 [UHD Graphics 620]"
-                               << "Intel UHD Graphics 620";
-        QTest::newRow("AMD") << "Advanced Micro Devices, Inc. [AMD/ATI]"
-                             << "Ellesmere [Radeon RX 470/480/570/570X/580/580X/590]"
-                             << "AMD Radeon RX 470/480/570/570X/580/580X/590";
-        QTest::newRow("NVIDIA without a marketing name") << "NVIDIA Corporation"
-                                                         << "TU117M"
-                                                         << "NVIDIA TU117M";
-        QTest::newRow("maker already named") << "VMware"
-                                             << "VMware SVGA II Adapter"
-                                             << "VMware SVGA II Adapter";
-        QTest::newRow("maker already named") << "VMware"
-                                             << "VMware SVGA II Adapter"
-                                             << "VMware SVGA II Adapter";
-        QTest::newRow("suffix trimmed") << "Red Hat, Inc."
-                                        << "Virtio 1.0 GPU"
-                                        << "Red Hat Virtio 1.0 GPU";
-        QTest::newRow("unknown vendor") << ""
-                                        << "Some GPU"
-                                        << "Some GPU";
-        QTest::newRow("no device name") << "Intel Corporation"
-                                        << ""
-                                        << "";
+        addRow("Intel", "Intel Corporation", "WhiskeyLake-U GT2 [UHD Graphics 620]",
+               "Intel UHD Graphics 620");
+        addRow("AMD", "Advanced Micro Devices, Inc. [AMD/ATI]",
+               "Ellesmere [Radeon RX 470/480/570/570X/580/580X/590]",
+               "AMD Radeon RX 470/480/570/570X/580/580X/590");
+        addRow("NVIDIA without a marketing name", "NVIDIA Corporation", "TU117M", "NVIDIA TU117M");
+        addRow("maker already named", "VMware", "VMware SVGA II Adapter", "VMware SVGA II Adapter");
+        addRow("suffix trimmed", "Red Hat, Inc.", "Virtio 1.0 GPU", "Red Hat Virtio 1.0 GPU");
+        addRow("unknown vendor", "", "Some GPU", "Some GPU");
+        addRow("no device name", "Intel Corporation", "", "");
     }
 
     void adapterNames()
@@ -195,14 +162,14 @@ private slots:
                          "DISPLAY\\DEL200B\\card0-HDMI-A-1 D3218HN X9R5K7879PME 2017 32"));
 
         // The in-kernel driver states no version of its own; a recorded tree knows no current mode.
-        const QVariantList gpus = gpusOf(source);
+        const QVariantList gpus = runStep(source, collectGpus);
         QCOMPARE(mapText(gpus.value(0)), QString("name=Intel UHD Graphics 620; vendor=Intel Corporation"));
         QCOMPARE(
             mapText(gpus.value(1)),
             QString(
                 "driver=535.183.01; name=NVIDIA GeForce GTX 1650 Mobile / Max-Q; vendor=NVIDIA Corporation"));
 
-        const QVariantList displays = displaysOf(source);
+        const QVariantList displays = runStep(source, collectDisplays);
         QCOMPARE(displays.size(), 2);
         QCOMPARE(mapText(displays[0]), QString("adapter=Intel UHD Graphics 620; maxRefresh=60 Hz; "
                                                "nativeResolution=1920 x 1080; primary=true; size=15.3\"; "
@@ -219,7 +186,7 @@ private slots:
         const Rows controllers =
             linuxrows::query(source, "ROOT\\CIMV2", "SELECT AdapterRAM FROM Win32_VideoController");
         QCOMPARE(number(controllers.at(0), "AdapterRAM"), 4294967295ll);
-        QCOMPARE(mapText(gpusOf(source).value(0)),
+        QCOMPARE(mapText(runStep(source, collectGpus).value(0)),
                  QString("name=AMD Radeon RX 470/480/570/570X/580/580X/590; "
                          "vendor=Advanced Micro Devices, Inc. [AMD/ATI]; vram=8.0 GB"));
 
@@ -239,7 +206,7 @@ private slots:
         QCOMPARE(sizes.size(), std::size_t(3));
         QVERIFY(!has(sizes[2], "MaxHorizontalImageSize"));
 
-        const QVariantList displays = displaysOf(source);
+        const QVariantList displays = runStep(source, collectDisplays);
         QCOMPARE(displays.size(), 3);
         QCOMPARE(mapText(displays[0]),
                  QString("adapter=AMD Radeon RX 470/480/570/570X/580/580X/590; maxRefresh=60 Hz; "
@@ -259,7 +226,7 @@ private slots:
         const auto adapters = source.graphicsAdapters();
         QCOMPARE(adapters.size(), std::size_t(1));
         QCOMPARE(adapters[0].flags, 2u);
-        QCOMPARE(mapText(gpusOf(source).value(0)), QString("name=simple-framebuffer"));
+        QCOMPARE(mapText(runStep(source, collectGpus).value(0)), QString("name=simple-framebuffer"));
         QCOMPARE(monitorIdsText(linuxrows::query(source, "ROOT\\WMI", "SELECT * FROM WmiMonitorID")),
                  QString("DISPLAY\\Default_Monitor\\card0-Unknown-1 <absent> <absent> -999 -999"));
     }

@@ -1,3 +1,4 @@
+#include "datarow.h"
 #include "platform/linux/cpu_info.h"
 #include "platform/linux/dmi_text.h"
 #include "platform/linux/linux_source.h"
@@ -5,6 +6,7 @@
 #include "platform/linux/power_status.h"
 #include "platform/linux/system_classes.h"
 #include "platform/printable_text.h"
+#include "sysroots.h"
 #include "testregistry.h"
 
 #include <QTest>
@@ -12,11 +14,13 @@
 using namespace platform;
 using namespace platform::linuxbackend;
 
+Q_DECLARE_METATYPE(std::vector<platform::linuxbackend::PowerSupply>)
+
 namespace {
 
 SysRoot machine(const char *name)
 {
-    return SysRoot(std::string(KELVARO_TEST_DATA "/sysroots/") + name);
+    return testSysRoot(QStringLiteral("sysroots/") + name);
 }
 
 template <typename T> T valueOf(const Row &row, const char *key)
@@ -27,7 +31,7 @@ template <typename T> T valueOf(const Row &row, const char *key)
     return std::get<T>(it->second);
 }
 
-PowerSupply battery(const char *status, long long capacity)
+PowerSupply battery(const char *status, std::optional<long long> capacity = std::nullopt)
 {
     PowerSupply b;
     b.type = "Battery";
@@ -36,13 +40,16 @@ PowerSupply battery(const char *status, long long capacity)
     return b;
 }
 
-PowerSupply mains(long long online)
+PowerSupply mains(long long online, const char *type = "Mains", const char *scope = "")
 {
     PowerSupply m;
-    m.type = "Mains";
+    m.type = type;
+    m.scope = scope;
     m.online = online;
     return m;
 }
+
+using Supplies = std::vector<PowerSupply>;
 
 } // namespace
 
@@ -54,25 +61,16 @@ private slots:
     {
         QTest::addColumn<QString>("raw");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("real text, padding trimmed") << "1.0       "
-                                                    << "1.0";
-        QTest::newRow("O.E.M. placeholder") << "To Be Filled By O.E.M."
-                                            << "";
-        QTest::newRow("other case") << "DEFAULT STRING"
-                                    << "";
-        QTest::newRow("ASUS product placeholder") << "System Product Name"
-                                                  << "";
-        QTest::newRow("alphabet as family") << "ABCDEFGHIJKLMNOPQRSTUVWXYZ"
-                                            << "";
-        QTest::newRow("zeros") << "00000000"
-                               << "";
-        QTest::newRow("punctuation only") << "--"
-                                          << "";
-        QTest::newRow("a serial that merely contains zeros") << "0A00"
-                                                             << "0A00";
-        QTest::newRow("control characters become spaces") << "Dell\tInc.\x01"
-                                                          << "Dell Inc.";
-        QTest::newRow("Latin-1 byte") << QString::fromLatin1("Caf\xe9") << QStringLiteral("Café");
+        addRow("real text, padding trimmed", "1.0       ", "1.0");
+        addRow("O.E.M. placeholder", "To Be Filled By O.E.M.", "");
+        addRow("other case", "DEFAULT STRING", "");
+        addRow("ASUS product placeholder", "System Product Name", "");
+        addRow("alphabet as family", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", "");
+        addRow("zeros", "00000000", "");
+        addRow("punctuation only", "--", "");
+        addRow("a serial that merely contains zeros", "0A00", "0A00");
+        addRow("control characters become spaces", "Dell\tInc.\x01", "Dell Inc.");
+        addRow("Latin-1 byte", QString::fromLatin1("Caf\xe9"), QStringLiteral("Café"));
     }
 
     void firmwarePlaceholdersAreDropped()
@@ -94,20 +92,13 @@ private slots:
     {
         QTest::addColumn<QString>("dmi");
         QTest::addColumn<QString>("cim");
-        QTest::newRow("four-digit year") << "01/24/2022"
-                                         << "20220124000000.000000+000";
-        QTest::newRow("two-digit year") << "6/7/21"
-                                        << "20210607000000.000000+000";
-        QTest::newRow("last century") << "12/31/99"
-                                      << "19991231000000.000000+000";
-        QTest::newRow("month 13") << "13/01/2020"
-                                  << "";
-        QTest::newRow("not a date") << "2020-01-01"
-                                    << "";
-        QTest::newRow("letters") << "01/2x/2020"
-                                 << "";
-        QTest::newRow("empty") << ""
-                               << "";
+        addRow("four-digit year", "01/24/2022", "20220124000000.000000+000");
+        addRow("two-digit year", "6/7/21", "20210607000000.000000+000");
+        addRow("last century", "12/31/99", "19991231000000.000000+000");
+        addRow("month 13", "13/01/2020", "");
+        addRow("not a date", "2020-01-01", "");
+        addRow("letters", "01/2x/2020", "");
+        addRow("empty", "", "");
     }
 
     void dmiDates()
@@ -153,64 +144,62 @@ private slots:
         QCOMPARE(int(fields.size()), 4);
     }
 
-    void powerStatusFollowsTheSystemBattery()
+    // Flags: 1 above 66 %, 2 below 33 %, 4 below 5 %, 8 charging, 128 no battery, 255 unknown.
+    void powerStatus_data()
     {
-        // No battery at all: a desktop, necessarily on external power.
-        PowerStatus desktop = derivePowerStatus({});
-        QCOMPARE(int(desktop.batteryFlag), 128);
-        QCOMPARE(int(desktop.acLineStatus), 1);
-        QCOMPARE(desktop.batteryLifeTime, 0xFFFFFFFFu);
-
-        // A mouse's battery is not the machine's.
+        QTest::addColumn<Supplies>("supplies");
+        QTest::addColumn<int>("ac");
+        QTest::addColumn<int>("flag");
+        QTest::addColumn<qint64>("lifeTime"); // -1: unknown
         PowerSupply mouse = battery("Discharging", 40);
         mouse.scope = "Device";
-        QCOMPARE(int(derivePowerStatus({mouse}).batteryFlag), 128);
-        // Nor is an empty battery bay.
         PowerSupply removed = battery("Unknown", 0);
         removed.present = 0;
-        QCOMPARE(int(derivePowerStatus({removed, mains(1)}).batteryFlag), 128);
-
-        QCOMPARE(int(derivePowerStatus({battery("Discharging", 80), mains(0)}).batteryFlag), 1);
-        QCOMPARE(int(derivePowerStatus({battery("Discharging", 50), mains(0)}).batteryFlag), 0);
-        QCOMPARE(int(derivePowerStatus({battery("Discharging", 20), mains(0)}).batteryFlag), 2);
-        QCOMPARE(int(derivePowerStatus({battery("Discharging", 3), mains(0)}).batteryFlag), 2 | 4);
-        QCOMPARE(int(derivePowerStatus({battery("Charging", 90), mains(1)}).batteryFlag), 1 | 8);
-        QCOMPARE(int(derivePowerStatus({battery("Charging", 90), mains(1)}).acLineStatus), 1);
-        QCOMPARE(int(derivePowerStatus({battery("Discharging", 90)}).acLineStatus), 0);
-        QCOMPARE(int(derivePowerStatus({battery("Full", 100)}).acLineStatus), 1);
-        QCOMPARE(int(derivePowerStatus({battery("Unknown", 100)}).acLineStatus), 255);
-
-        PowerSupply silent;
-        silent.type = "Battery";
-        QCOMPARE(int(derivePowerStatus({silent}).batteryFlag), 255);
+        PowerSupply energy = battery("Discharging", 81);
+        energy.energyNow = 42120000;
+        energy.powerNow = 7200000;
+        PowerSupply charge = battery("Discharging", 50);
+        charge.chargeNow = 2000000;
+        charge.currentNow = -1000000; // drivers that sign the discharge current
+        PowerSupply stalled = charge, absurd = charge;
+        stalled.currentNow = 0;
+        absurd.chargeNow = 9'000'000'000'000'000'000LL;
+        absurd.currentNow = 1;
+        PowerSupply noCapacity = battery("Discharging");
+        noCapacity.energyNow = 10;
+        noCapacity.energyFull = 100;
+        addRow("no battery: a desktop, necessarily on external power", Supplies{}, 1, 128, -1ll);
+        addRow("a mouse's battery is not the machine's", Supplies{mouse}, 1, 128, -1ll);
+        addRow("nor is an empty bay", Supplies{removed, mains(1)}, 1, 128, -1ll);
+        addRow("above 66 %", Supplies{battery("Discharging", 80), mains(0)}, 0, 1, -1ll);
+        addRow("between", Supplies{battery("Discharging", 50), mains(0)}, 0, 0, -1ll);
+        addRow("below 33 %", Supplies{battery("Discharging", 20), mains(0)}, 0, 2, -1ll);
+        addRow("below 5 %", Supplies{battery("Discharging", 3), mains(0)}, 0, 2 | 4, -1ll);
+        addRow("charging", Supplies{battery("Charging", 90), mains(1)}, 1, 1 | 8, -1ll);
+        addRow("discharging, no mains supply", Supplies{battery("Discharging", 90)}, 0, 1, -1ll);
+        addRow("full, no mains supply", Supplies{battery("Full", 100)}, 1, 1, -1ll);
+        addRow("status unknown, no mains supply", Supplies{battery("Unknown", 100)}, 255, 1, -1ll);
+        addRow("programmable USB-PD supply is power in",
+               Supplies{battery("Discharging", 90), mains(2, "USB_PD")}, 1, 1, -1ll);
+        addRow("a peripheral's charger is not the machine's",
+               Supplies{battery("Discharging", 90), mains(1, "Mains", "Device")}, 0, 1, -1ll);
+        addRow("a battery that tells nothing", Supplies{battery("")}, 255, 255, -1ll);
+        addRow("life time from energy and power", Supplies{energy, mains(0)}, 0, 1, 21060ll);
+        addRow("on AC the life time is unknown", Supplies{energy, mains(1)}, 1, 1, -1ll);
+        addRow("life time from charge and current", Supplies{charge}, 0, 0, 7200ll);
+        addRow("no current tells nothing", Supplies{stalled}, 0, 0, -1ll);
+        addRow("absurd charge tells nothing", Supplies{absurd}, 0, 0, -1ll);
+        addRow("charge from energies without capacity", Supplies{noCapacity}, 0, 2, -1ll);
     }
 
-    void batteryLifeTimeWhenDischarging()
+    void powerStatus()
     {
-        PowerSupply b = battery("Discharging", 81);
-        b.energyNow = 42120000;
-        b.powerNow = 7200000;
-        QCOMPARE(derivePowerStatus({b, mains(0)}).batteryLifeTime, 21060u);
-        // On AC Windows reports the time as unknown.
-        QCOMPARE(derivePowerStatus({b, mains(1)}).batteryLifeTime, 0xFFFFFFFFu);
-        // Drivers that sign the discharge current.
-        PowerSupply c = battery("Discharging", 50);
-        c.chargeNow = 2000000;
-        c.currentNow = -1000000;
-        QCOMPARE(derivePowerStatus({c}).batteryLifeTime, 7200u);
-        // Absurd values tell nothing.
-        c.currentNow = 0;
-        QCOMPARE(derivePowerStatus({c}).batteryLifeTime, 0xFFFFFFFFu);
-        c.chargeNow = 9'000'000'000'000'000'000LL;
-        c.currentNow = 1;
-        QCOMPARE(derivePowerStatus({c}).batteryLifeTime, 0xFFFFFFFFu);
-        // Charge from energies when the driver has no capacity attribute.
-        PowerSupply e;
-        e.type = "Battery";
-        e.status = "Discharging";
-        e.energyNow = 10;
-        e.energyFull = 100;
-        QCOMPARE(int(derivePowerStatus({e}).batteryFlag), 2);
+        QFETCH(Supplies, supplies);
+        QFETCH(qint64, lifeTime);
+        const PowerStatus status = derivePowerStatus(supplies);
+        QTEST(int(status.acLineStatus), "ac");
+        QTEST(int(status.batteryFlag), "flag");
+        QCOMPARE(status.batteryLifeTime, lifeTime < 0 ? 0xFFFFFFFFu : std::uint32_t(lifeTime));
     }
 
     // What the trees give that the inventory snapshot does not show.

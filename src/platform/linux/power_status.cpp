@@ -17,16 +17,6 @@ bool plausible(const std::optional<long long> &value)
     return value && std::llabs(*value) < 10'000'000'000'000LL;
 }
 
-bool isSystemBattery(const PowerSupply &supply)
-{
-    return supply.type == "Battery" && supply.scope != "Device" && supply.present.value_or(1) != 0;
-}
-
-bool isExternalPower(const PowerSupply &supply)
-{
-    return supply.type == "Mains" || supply.type == "USB" || supply.type.rfind("USB_", 0) == 0;
-}
-
 // Charge in percent over all system batteries; nullopt when no battery tells it.
 std::optional<long long> chargePercent(const std::vector<const PowerSupply *> &batteries)
 {
@@ -73,49 +63,14 @@ std::optional<long long> secondsLeft(const std::vector<const PowerSupply *> &bat
     return total;
 }
 
-std::optional<long long> attribute(const SysRoot &root, const std::string &dir, const char *name)
-{
-    return root.readInteger(dir + name);
-}
-
 } // namespace
-
-std::vector<PowerSupply> readPowerSupplies(const SysRoot &root)
-{
-    std::vector<PowerSupply> supplies;
-    const std::string base = "/sys/class/power_supply/";
-    for (const auto &name : root.listDir(base)) {
-        const std::string dir = base + name + "/";
-        PowerSupply supply;
-        supply.type = root.readAttribute(dir + "type").value_or("");
-        supply.scope = root.readAttribute(dir + "scope").value_or("");
-        supply.status = root.readAttribute(dir + "status").value_or("");
-        supply.present = attribute(root, dir, "present");
-        supply.online = attribute(root, dir, "online");
-        supply.capacity = attribute(root, dir, "capacity");
-        supply.energyNow = attribute(root, dir, "energy_now");
-        supply.energyFull = attribute(root, dir, "energy_full");
-        supply.chargeNow = attribute(root, dir, "charge_now");
-        supply.chargeFull = attribute(root, dir, "charge_full");
-        supply.powerNow = attribute(root, dir, "power_now");
-        supply.currentNow = attribute(root, dir, "current_now");
-        supply.timeToEmptyNow = attribute(root, dir, "time_to_empty_now");
-        supplies.push_back(std::move(supply));
-    }
-    return supplies;
-}
 
 PowerStatus derivePowerStatus(const std::vector<PowerSupply> &supplies)
 {
     std::vector<const PowerSupply *> batteries;
-    bool externalOnline = false, externalOffline = false;
     for (const auto &supply : supplies) {
         if (isSystemBattery(supply))
             batteries.push_back(&supply);
-        if (isExternalPower(supply) && supply.online) {
-            externalOnline = externalOnline || *supply.online == 1;
-            externalOffline = externalOffline || *supply.online == 0;
-        }
     }
 
     PowerStatus status;
@@ -132,9 +87,9 @@ PowerStatus derivePowerStatus(const std::vector<PowerSupply> &supplies)
         discharging = discharging || b->status == "Discharging";
         onExternal = onExternal || b->status == "Full" || b->status == "Not charging";
     }
-    if (externalOnline)
-        status.acLineStatus = 1;
-    else if (externalOffline || discharging)
+    if (const auto external = externalPowerOnline(supplies))
+        status.acLineStatus = *external ? 1 : 0;
+    else if (discharging)
         status.acLineStatus = 0;
     else if (charging || onExternal)
         status.acLineStatus = 1;

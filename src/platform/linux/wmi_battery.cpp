@@ -1,4 +1,4 @@
-#include "platform/linux/battery_sysfs.h"
+#include "platform/linux/battery_readings.h"
 #include "platform/linux/char_codes.h"
 #include "platform/linux/wmi_classes.h"
 
@@ -44,7 +44,7 @@ void putCodes(Row &row, const char *name, const std::string &text)
 // One row per battery, named by `key` after the supply.
 template <typename Fill> Rows batteryRows(const SysRoot &root, const char *key, Fill fill)
 {
-    const PowerSupplies supplies = readSystemBatteries(root);
+    const SystemBatteries supplies = systemBatteries(readPowerSupplies(root));
     Rows rows;
     for (const BatteryReading &battery : supplies.batteries) {
         Row row;
@@ -57,25 +57,26 @@ template <typename Fill> Rows batteryRows(const SysRoot &root, const char *key, 
 
 Rows win32Batteries(const SysRoot &root)
 {
-    return batteryRows(root, "DeviceID", [](Row &row, const BatteryReading &battery, const PowerSupplies &) {
-        if (!battery.model.empty())
-            row["Name"] = battery.model;
-        if (battery.chargePercent)
-            row["EstimatedChargeRemaining"] = int32Of(*battery.chargePercent);
-        // A CIM uint64, which WMI delivers as text.
-        if (battery.designVoltageMv != 0)
-            row["DesignVoltage"] = std::to_string(battery.designVoltageMv);
-        const Chemistry *chemistry = chemistryOf(battery.technology);
-        row["Chemistry"] = chemistry ? chemistry->code : 2;
-        if (battery.runTimeMinutes)
-            row["EstimatedRunTime"] = int32Of(*battery.runTimeMinutes);
-    });
+    return batteryRows(root, "DeviceID",
+                       [](Row &row, const BatteryReading &battery, const SystemBatteries &) {
+                           if (!battery.model.empty())
+                               row["Name"] = battery.model;
+                           if (battery.chargePercent)
+                               row["EstimatedChargeRemaining"] = int32Of(*battery.chargePercent);
+                           // A CIM uint64, which WMI delivers as text.
+                           if (battery.designVoltageMv != 0)
+                               row["DesignVoltage"] = std::to_string(battery.designVoltageMv);
+                           const Chemistry *chemistry = chemistryOf(battery.technology);
+                           row["Chemistry"] = chemistry ? chemistry->code : 2;
+                           if (battery.runTimeMinutes)
+                               row["EstimatedRunTime"] = int32Of(*battery.runTimeMinutes);
+                       });
 }
 
 Rows batteryStatus(const SysRoot &root)
 {
     return batteryRows(root, "InstanceName",
-                       [](Row &row, const BatteryReading &battery, const PowerSupplies &supplies) {
+                       [](Row &row, const BatteryReading &battery, const SystemBatteries &supplies) {
                            const bool charging = battery.status == "Charging";
                            const bool discharging = battery.status == "Discharging";
                            row["Active"] = true;
@@ -104,7 +105,7 @@ Rows batteryStatus(const SysRoot &root)
 Rows batteryStaticData(const SysRoot &root)
 {
     return batteryRows(root, "InstanceName",
-                       [](Row &row, const BatteryReading &battery, const PowerSupplies &) {
+                       [](Row &row, const BatteryReading &battery, const SystemBatteries &) {
                            if (battery.designMwh)
                                row["DesignedCapacity"] = int32Of(*battery.designMwh);
                            putCodes(row, "ManufactureName", battery.manufacturer);
@@ -118,7 +119,7 @@ Rows batteryStaticData(const SysRoot &root)
 Rows fullChargedCapacity(const SysRoot &root)
 {
     return batteryRows(root, "InstanceName",
-                       [](Row &row, const BatteryReading &battery, const PowerSupplies &) {
+                       [](Row &row, const BatteryReading &battery, const SystemBatteries &) {
                            if (battery.fullMwh)
                                row["FullChargedCapacity"] = int32Of(*battery.fullMwh);
                        });
@@ -127,7 +128,7 @@ Rows fullChargedCapacity(const SysRoot &root)
 Rows cycleCount(const SysRoot &root)
 {
     return batteryRows(root, "InstanceName",
-                       [](Row &row, const BatteryReading &battery, const PowerSupplies &) {
+                       [](Row &row, const BatteryReading &battery, const SystemBatteries &) {
                            if (battery.cycleCount)
                                row["CycleCount"] = int32Of(*battery.cycleCount);
                        });

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/linux/sysroot.h"
+#include "platform/linux/power_supplies.h"
 
 #include <cstdint>
 #include <optional>
@@ -9,7 +9,7 @@
 
 namespace platform::linuxbackend {
 
-// One system battery from /sys/class/power_supply, in the units the inventory uses.
+// One system battery in the units the inventory uses.
 struct BatteryReading {
     std::string name;   // "BAT0"
     std::string status; // "Charging", "Discharging", "Full", "Not charging", "Unknown"
@@ -24,12 +24,12 @@ struct BatteryReading {
     std::string technology, manufacturer, model, serial;
 };
 
-struct PowerSupplies {
+struct SystemBatteries {
     std::vector<BatteryReading> batteries; // by supply name
     std::optional<bool> acOnline;          // absent when no mains or USB supply reports it
 };
 
 // Batteries that power the system (not those of mice or headsets) and are in their bay.
-PowerSupplies readSystemBatteries(const SysRoot &root);
+SystemBatteries systemBatteries(const std::vector<PowerSupply> &supplies);
 
 } // namespace platform::linuxbackend
