@@ -1,4 +1,6 @@
 #include "hardware/memoryrules.h"
+#include "hardware/rowreaders.h"
+#include "hardware/textformats.h"
 #include "hardware/windowscollector.h"
 
 void collectMemory(const CollectContext &context, QVariantMap &summary, QVariantList &modules)
@@ -12,4 +14,11 @@ void collectMemory(const CollectContext &context, QVariantMap &summary, QVariant
     for (const QVariantMap &row : rows)
         modules.append(memoryModuleMap(row));
     summary = buildRamSummary(rows, modules, array);
+    // Without module rows (tables unreadable, as for a user on Linux) the installed total is
+    // unknown, but the memory the system sees is still better than no size at all.
+    if (rows.isEmpty()) {
+        const QVariantMap system =
+            context.cimv2.queryFirst(QStringLiteral("SELECT TotalPhysicalMemory FROM Win32_ComputerSystem"));
+        putText(summary, QStringLiteral("total"), sizeText(rowUInt64(system, "TotalPhysicalMemory")));
+    }
 }
