@@ -96,7 +96,6 @@ QString helpText()
         "Environment:\n"
         "  KELVARO_PROFILE=FILE     Answer every hardware question from a recorded machine profile.\n"
         "  KELVARO_SYSROOT=DIR      Linux: read /sys, /proc and /etc below DIR instead of /.\n"
-        "  KELVARO_UPDATE_URL=URL   Address of the update manifest.\n"
         "  LOCALAPPDATA, TEMP, TMP  The first one set holds the log folder Kelvaro/.\n"
         "\n"
         "Log: <folder>/Kelvaro/startup.log; on Linux, when none of the three is set,\n"
