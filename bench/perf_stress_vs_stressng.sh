@@ -8,7 +8,8 @@ SECONDS_RUN=${1:-30}
 WARMUP=3
 WINDOW=$((SECONDS_RUN - WARMUP - 2))
 N=$(nproc)
-command -v stress-ng >/dev/null || { echo "stress-ng is not installed (apt-get install stress-ng)"; exit 1; }
+. "$(dirname "$0")/tools.sh"
+need_tools stress-ng
 build_driver
 TMP=$(mktemp -d)
 trap 'rm -rf "$TMP"' EXIT

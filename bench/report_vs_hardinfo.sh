@@ -13,17 +13,8 @@ RUNS=${1:-5}
 KELVARO=${2:-"$(dirname "$0")/../build/src/kelvaro"}
 [ -x "$KELVARO" ] || { echo "no kelvaro binary at $KELVARO (build first)" >&2; exit 1; }
 
-missing=""
-command -v hardinfo >/dev/null 2>&1 || missing="$missing hardinfo"
-command -v lshw >/dev/null 2>&1 || missing="$missing lshw"
-if [ -n "$missing" ]; then
-    if [ "$(id -u)" = 0 ] && command -v apt-get >/dev/null 2>&1; then
-        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing >/dev/null
-    else
-        echo "missing:$missing (install them, or run as root)" >&2
-        exit 1
-    fi
-fi
+. "$(dirname "$0")/tools.sh"
+need_tools hardinfo lshw
 
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT

@@ -13,17 +13,8 @@ RUNS=${1:-15}
 KELVARO=${2:-"$(dirname "$0")/../build/src/kelvaro"}
 [ -x "$KELVARO" ] || { echo "no kelvaro binary at $KELVARO (build first)" >&2; exit 1; }
 
-missing=""
-command -v lshw >/dev/null 2>&1 || missing="$missing lshw"
-command -v inxi >/dev/null 2>&1 || missing="$missing inxi"
-if [ -n "$missing" ]; then
-    if [ "$(id -u)" = 0 ] && command -v apt-get >/dev/null 2>&1; then
-        apt-get install -y -qq $missing >/dev/null
-    else
-        echo "missing:$missing (install them, or run as root)" >&2
-        exit 1
-    fi
-fi
+. "$(dirname "$0")/tools.sh"
+need_tools lshw inxi
 
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
