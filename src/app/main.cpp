@@ -153,6 +153,15 @@ int main(int argc, char *argv[])
     }
     qmlRegisterType<FrameClock>("Kelvaro", 1, 0, "FrameClock");
 
+    if (recorder) {
+        // Recording is one scan and nothing else, so no other controller is built.
+        HardwareController hardware;
+        const int code = recordProfile(hardware, recorder, commandLine.recordProfile);
+        if (code == 2)
+            endAfterTimeout();
+        return code;
+    }
+
     appendStartupLog(QStringLiteral("constructing controllers"));
     AppController appController;
     HardwareController hardware;
@@ -160,13 +169,6 @@ int main(int argc, char *argv[])
     ReportController report(&hardware, &perf);
     LaptopController laptop(&hardware);
     appendStartupLog(QStringLiteral("controllers constructed"));
-
-    if (recorder) {
-        const int code = recordProfile(hardware, recorder, commandLine.recordProfile);
-        if (code == 2)
-            endAfterTimeout();
-        return code;
-    }
 
     if (commandLine.exportMode) {
         if (!commandLine.outputFolder.isEmpty())
