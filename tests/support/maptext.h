@@ -24,3 +24,15 @@ inline QString mapText(const QVariant &map)
         pairs << it.key() + QLatin1Char('=') + valueText(it.value(), valueText);
     return pairs.join(QStringLiteral("; "));
 }
+
+// "name: map" for a map, "name[i]: map" for each map of a list, one per line.
+inline QString linesText(const QString &name, const QVariant &value)
+{
+    if (value.type() == QVariant::Map)
+        return name + QStringLiteral(": ") + mapText(value) + QLatin1Char('\n');
+    QString text;
+    const QVariantList items = value.toList();
+    for (int i = 0; i < items.size(); ++i)
+        text += QStringLiteral("%1[%2]: %3\n").arg(name).arg(i).arg(mapText(items[i]));
+    return text;
+}
