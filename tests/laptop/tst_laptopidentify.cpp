@@ -92,15 +92,6 @@ private slots:
                     "ramType=DDR4-2400 SODIMM; series=HP 15-db (AMD); swapGroup=hp-15db-amd"));
     }
 
-    void noMatchGivesTheDefaultBoard()
-    {
-        QCOMPARE(
-            mapText(boardMap(identifyLaptop(laptopCatalogue(), "Dell Inc.", "OptiPlex 3070", "", ""))),
-            QString("boardId=; brand=; cpuOptions=; cpuPlatform=; cpuSoldered=true; cpuUpgradable=false; "
-                    "formFactor=; found=false; interchangeable=[]; maxRam=; ramSlots=0; ramType=; series=; "
-                    "swapGroup=; upgradeNote="));
-    }
-
     void laterEntryWithMoreMatchWins()
     {
         const QVector<LaptopModel> catalogue{entry("Alpha", {"alpha", "zzz"}, "a"),
