@@ -73,30 +73,6 @@ class TestCli : public QObject {
     Q_OBJECT
 
 private slots:
-    void unknownFormatFails()
-    {
-        QTemporaryDir home;
-        const Run run = kelvaro({"--export", "xml"}, home);
-        QCOMPARE(run.status, QProcess::NormalExit);
-        QCOMPARE(run.out, QStringList{"FAILED: xml"});
-        QCOMPARE(run.exitCode, 1);
-    }
-
-    void formatLinesInOrder()
-    {
-        QTemporaryDir home;
-        const Run single = kelvaro({"--export"}, home);
-        QCOMPARE(single.out.size(), 1);
-        QVERIFY(single.out[0] == "FAILED: pdf" || single.out[0].startsWith("OK: "));
-
-        const Run all = kelvaro({"-style", "x", "--export", "ALL"}, home);
-        QCOMPARE(all.out.size(), 4);
-        const QStringList order{"pdf", "html", "json", "csv"};
-        for (int i = 0; i < 4; ++i)
-            QVERIFY2(all.out[i] == "FAILED: " + order[i] || all.out[i].endsWith("." + order[i]),
-                     qPrintable(all.out[i]));
-    }
-
     void startupsAppendToOneLog()
     {
         QTemporaryDir home;

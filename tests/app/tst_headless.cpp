@@ -52,16 +52,6 @@ private slots:
                  QString("OK: /out/report.pdf\nOK: /out/report.html\nFAILED: json\nOK: /out/report.csv\n"));
     }
 
-    void allWrittenIsZero()
-    {
-        HardwareController hardware(fakeCollectorFactory());
-        const HeadlessReport report{{}, [](const QString &f) { return "/x." + f; }};
-        QString text;
-        QTextStream out(&text);
-        QCOMPARE(runHeadlessExport(hardware, report, {"html"}, out, 10000), 0);
-        QCOMPARE(text, QString("OK: /x.html\n"));
-    }
-
     void noScanResultInTimeIsTwoAndSilent()
     {
         QSemaphore gate;

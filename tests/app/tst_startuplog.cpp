@@ -121,15 +121,6 @@ private slots:
         QCOMPARE(lines.size(), 1);
         QVERIFY2(lines[0].endsWith("  [Qt/WARN] disk 3 is slow"), qPrintable(lines[0]));
     }
-
-    void levelWords()
-    {
-        QCOMPARE(levelWord(QtDebugMsg), QString("DEBUG"));
-        QCOMPARE(levelWord(QtWarningMsg), QString("WARN"));
-        QCOMPARE(levelWord(QtCriticalMsg), QString("CRIT"));
-        QCOMPARE(levelWord(QtFatalMsg), QString("FATAL"));
-        QCOMPARE(levelWord(QtInfoMsg), QString("INFO"));
-    }
 };
 
 KELVARO_TEST(TestStartupLog)

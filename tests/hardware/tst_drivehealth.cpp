@@ -2,7 +2,6 @@
 #include "hardware/drivepages.h"
 #include "hardware/driveprobe.h"
 #include "hardware/profile/replaysource.h"
-#include "platform/ata.h"
 #include "testdata.h"
 #include "testregistry.h"
 #include "warningcapture.h"
@@ -141,9 +140,7 @@ private slots:
         QTest::addColumn<int>("temperature");
         QTest::addColumn<qint64>("hours");
         addRow("r5 = 10: 71.43 rounds down", smartPage({{5, 100, 10}}), false, 71, -1, -1ll);
-        addRow("r5 = 30: capped at 73", smartPage({{5, 100, 30}}), false, 27, -1, -1ll);
         addRow("r197 = 5", smartPage({{197, 100, 5}}), false, 80, -1, -1ll);
-        addRow("r196 = 100: capped at 30", smartPage({{196, 100, 100}}), false, 70, -1, -1ll);
         addRow("r187 and r198 multiply", smartPage({{187, 100, 5}, {198, 100, 5}}), false, 64, -1, -1ll);
         addRow("every count at its cap",
                smartPage(
@@ -154,7 +151,6 @@ private slots:
         addRow("current 100 and above is not a deficit",
                smartPage({{5, 100, 0}, {197, 200, 0}, {188, 253, 0}}), false, 100, -1, -1ll);
         addRow("188 current counts, its raw does not", smartPage({{188, 97, 12}}), false, 97, -1, -1ll);
-        addRow("SSD: 177 = 85", smartPage({{177, 85, 0}}), false, 85, -1, -1ll);
         addRow("SSD: 177 wins over a later 231", smartPage({{231, 40, 0}, {177, 85, 0}}), false, 85, -1,
                -1ll);
         addRow("SSD: 177 = 0 skipped for 173", smartPage({{177, 0, 0}, {173, 70, 0}}), false, 70, -1, -1ll);
@@ -164,7 +160,6 @@ private slots:
         addRow("hint makes 177-less SSD; nothing lowers it", smartPage({{9, 100, 5}}), true, 100, -1, 5ll);
         addRow("packed 194: the lowest byte", smartPage({{194, 100, 0x00280000002Dull}}), false, 100, 45,
                -1ll);
-        addRow("190 alone", smartPage({{190, 60, 40}}), false, 100, 40, -1ll);
         addRow("194 wins over an earlier 190", smartPage({{190, 60, 40}, {194, 100, 33}}), false, 100, 33,
                -1ll);
         addRow("absurd counters dropped", smartPage({{9, 100, 0xFFFFFFFFull}, {194, 100, 0xC8}}), false, 100,
@@ -313,18 +308,6 @@ private slots:
         QCOMPARE(r.model, QStringLiteral("AB cd  é"));
         for (const QChar ch : r.model)
             QVERIFY(ch.isPrint());
-    }
-
-    // The command blocks every SATA drive is read with, on both systems.
-    void passThroughCommandBlocks()
-    {
-        const auto cdb16 = platform::ata::passThrough16(platform::ata::smartReadData());
-        const std::array<std::uint8_t, 16> expected16 = {0x85, 0x08, 0x0E, 0, 0xD0, 0,    1,    0,
-                                                         0,    0,    0x4F, 0, 0xC2, 0xA0, 0xB0, 0};
-        QVERIFY(cdb16 == expected16);
-        const auto cdb12 = platform::ata::passThrough12(platform::ata::identifyDevice());
-        const std::array<std::uint8_t, 12> expected12 = {0xA1, 0x08, 0x0E, 0, 1, 0, 0, 0, 0xA0, 0xEC, 0, 0};
-        QVERIFY(cdb12 == expected12);
     }
 
     void logLineNamesTheCounts()

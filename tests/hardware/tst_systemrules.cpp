@@ -48,7 +48,6 @@ private slots:
         QTest::newRow("no chassis") << QVariant() << false << "";
         QTest::newRow("only the first code counts") << QVariant(QVariantList{3, 10}) << false << "Desktop";
         QTest::newRow("all in one") << QVariant(QVariantList{13}) << false << "All-in-One";
-        QTest::newRow("mini pc") << QVariant(QVariantList{35}) << false << "Mini PC";
     }
 
     void deviceTypeFromChassisAndBattery()

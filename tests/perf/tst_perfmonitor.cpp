@@ -63,18 +63,6 @@ private slots:
         QCOMPARE(sample.at(6).toBool(), false);
     }
 
-    void everyZoneOutOfRangeMeansNoTemperature()
-    {
-        auto source = std::make_shared<FakeSource>();
-        source->thermalRows = {zoneRow(2700), zoneRow(4000)};
-        PerfMonitor monitor(source, 10);
-        QSignalSpy samples(&monitor, &PerfMonitor::sample);
-        monitor.begin();
-        QVERIFY(samples.wait(2000));
-        QCOMPARE(samples.first().at(5).toDouble(), -1.0);
-        QCOMPARE(samples.first().at(6).toBool(), false);
-    }
-
     void endReleasesComAndBeginReconnects()
     {
         auto source = std::make_shared<FakeSource>();

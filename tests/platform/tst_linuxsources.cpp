@@ -23,14 +23,6 @@ SysRoot machine(const char *name)
     return testSysRoot(QStringLiteral("sysroots/") + name);
 }
 
-template <typename T> T valueOf(const Row &row, const char *key)
-{
-    const auto it = row.find(key);
-    if (it == row.end() || !std::holds_alternative<T>(it->second))
-        return T{};
-    return std::get<T>(it->second);
-}
-
 PowerSupply battery(const char *status, std::optional<long long> capacity = std::nullopt)
 {
     PowerSupply b;
@@ -64,8 +56,6 @@ private slots:
         addRow("real text, padding trimmed", "1.0       ", "1.0");
         addRow("O.E.M. placeholder", "To Be Filled By O.E.M.", "");
         addRow("other case", "DEFAULT STRING", "");
-        addRow("ASUS product placeholder", "System Product Name", "");
-        addRow("alphabet as family", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", "");
         addRow("zeros", "00000000", "");
         addRow("punctuation only", "--", "");
         addRow("a serial that merely contains zeros", "0A00", "0A00");
@@ -97,7 +87,6 @@ private slots:
         addRow("last century", "12/31/99", "19991231000000.000000+000");
         addRow("month 13", "13/01/2020", "");
         addRow("not a date", "2020-01-01", "");
-        addRow("letters", "01/2x/2020", "");
         addRow("empty", "", "");
     }
 
@@ -205,20 +194,10 @@ private slots:
     // What the trees give that the inventory snapshot does not show.
     void recordedTrees()
     {
-        LinuxSource laptop(machine("latitude-7490"));
-        QCOMPARE(laptop.powerStatus()->batteryLifeTime, 21060u);
-        QVERIFY(!laptop.cpuid(1, std::nullopt)); // a recorded tree has no processor to ask
-        QCOMPARE(valueOf<std::string>(computerSystemRows(laptop.root())[0], "TotalPhysicalMemory"),
-                 std::string("16506544128"));
-        const Rows cpu = processorRows(laptop.root());
-        QCOMPARE(valueOf<std::int32_t>(cpu[0], "L2CacheSize"), 1024); // four private caches
-        QCOMPARE(valueOf<std::int32_t>(cpu[0], "L3CacheSize"), 6144); // one shared cache
-
         LinuxSource broken(machine("broken"));
         QVERIFY(!broken.secureBootEnabled()); // three bytes: attributes without a value
         QCOMPARE(int(broken.powerStatus()->batteryFlag), 255);
         QCOMPARE(int(broken.powerStatus()->acLineStatus), 255); // "online" reads "maybe"
-        QCOMPARE(valueOf<std::int32_t>(physicalMemoryArrayRows(broken.root())[0], "MemoryDevices"), 2);
 
         LinuxSource missing(SysRoot("/nonexistent/kelvaro"));
         QVERIFY(!missing.firmwareType());
