@@ -3,6 +3,7 @@
 #include "hardware/profile/recordingsource.h"
 #include "hardware/profile/replaysource.h"
 #include "hardware/wmiconnection.h"
+#include "testdata.h"
 #include "testregistry.h"
 
 #include <QTemporaryDir>
@@ -10,46 +11,13 @@
 
 namespace {
 
+// Answers with awkward values: a counter beyond what a double holds exactly (written as text), an
+// SSID with a Latin-1 byte and a control code (written as hex), character codes and a fraction in
+// WMI rows, a drive with pages of its own and one without.
 ProfileData sampleProfile()
 {
-    ProfileData p;
-    p.wmi["ROOT\\CIMV2"]["Win32_DiskDrive"] = {
-        {{"Model", std::string("SCSI Disk Device")}, {"Size", std::string("512105932800")}, {"Index", 0}}};
-    p.wmi["ROOT\\WMI"]["BatteryStaticData"] = {
-        {{"DesignedCapacity", 41000}, {"DeviceName", platform::IntList{72, 83, 48, 0}}, {"Ratio", 0.5}}};
-    p.powerStatus = platform::PowerStatus{1, 8, 0xFFFFFFFFu};
-    p.firmwareType = 2;
-    p.secureBoot = 1;
-    p.cpuid["80000000"] = {0x80000008u, 0, 0, 0};
-    p.cpuid["7.0"] = {0, 0x29c6fbf, 0, 0};
-    p.graphicsAdapters = {{"NVIDIA GeForce GTX 1650", 4294967296ull, 0}};
-    platform::DisplayDevice display{"\\\\.\\DISPLAY1", "Intel(R) UHD Graphics 620", 5, {}, {}};
-    display.current = platform::DisplayMode{1920, 1080, 60, 32};
-    display.modes = {{1920, 1080, 60, 0}, {1920, 1080, 144, 0}};
-    p.displayDevices = {display};
-    platform::NetworkAdapter wifi;
-    wifi.ifType = 71;
-    wifi.friendlyName = "Wi-Fi";
-    wifi.description = "Intel(R) Wireless-AC 9560";
-    wifi.adapterName = "{ABC}";
-    wifi.physicalAddress = {0xA0, 0xB1, 0xC2, 0xD3, 0xE4, 0xF5};
-    wifi.operStatus = 1;
-    wifi.transmitLinkSpeed = 866700000;
-    wifi.unicast = {"192.168.1.20", "fe80::1"};
-    p.networkAdapters = {wifi};
-    platform::WlanInterface wlan;
-    wlan.guid = "{ABC}";
-    wlan.phyTypes = {7, 8};
-    wlan.state = 1;
-    wlan.connection = platform::WlanConnection{std::string("Caf\xe9\x01", 5), 82, 8, 866700, 866700, 7};
-    wlan.channel = 36;
-    p.wlanInterfaces = {wlan};
-    p.bluetooth = platform::Bluetooth{
-        platform::BluetoothRadioInfo{"LAPTOP-01", {0x00, 0x1A, 0x7D, 0xDA, 0x71, 0x13}}, {{"Headset", true}}};
-    p.drives[1] = platform::DrivePages{true, std::nullopt, platform::Page(512, 0x41), platform::Page(512, 0)};
-    p.processorTimes = std::vector<platform::ProcessorTimes>{{10, 30, 5}, {12000000000000000ull, 1, 2}};
-    p.memoryStatus = platform::MemoryStatus{17179869184ull, 8589934592ull};
-    return p;
+    ProfileParse parsed = readProfile(testDataPath(QStringLiteral("profiles/sample.json")));
+    return parsed.data ? std::move(*parsed.data) : ProfileData{};
 }
 
 void compareProfiles(const ProfileData &a, const ProfileData &b)
@@ -66,6 +34,7 @@ private slots:
     void jsonRoundTripKeepsEveryAnswer()
     {
         const ProfileData original = sampleProfile();
+        QCOMPARE(profileToJson(original), testDataBytes(QStringLiteral("profiles/sample.json")));
         const ProfileParse parsed = parseProfile(profileToJson(original), "mem");
         QVERIFY2(parsed.data, qPrintable(parsed.error));
         compareProfiles(*parsed.data, original);
@@ -129,8 +98,7 @@ private slots:
 
     void malformedProfilesAreRejectedWithThePlace_data()
     {
-        QTest::addColumn<QString>("json");
-        QTest::addColumn<QString>("where");
+        addColumns<QString, QString>("json", "where");
         addRow("not json", "{\"kelvaroProfile\": 1,", "not valid JSON");
         addRow("not an object", "[1]", "expected a JSON object");
         addRow("no version", R"({"wmi": {}})", "kelvaroProfile");
