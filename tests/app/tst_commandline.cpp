@@ -1,4 +1,5 @@
 #include "app/commandline.h"
+#include "datarow.h"
 #include "testregistry.h"
 
 #include <QTest>
@@ -9,8 +10,7 @@ class TestCommandLine : public QObject {
 private slots:
     void exportFormats_data()
     {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<QStringList>("formats");
+        addColumns<QStringList, QStringList>("args", "formats");
         QTest::newRow("last argument: pdf") << QStringList{"kelvaro", "--export"} << QStringList{"pdf"};
         QTest::newRow("all in capitals")
             << QStringList{"kelvaro", "--export", "ALL"} << QStringList{"pdf", "html", "json", "csv"};

@@ -1,3 +1,4 @@
+#include "datarow.h"
 #include "hardware/batteryrules.h"
 #include "testregistry.h"
 
@@ -48,9 +49,8 @@ class TestBatteryRules : public QObject {
 private slots:
     void presence_data()
     {
-        QTest::addColumn<int>("flag"); // -1: the power status call failed
-        QTest::addColumn<bool>("win32Row");
-        QTest::addColumn<bool>("present");
+        // -1: the power status call failed
+        addColumns<int, bool, bool>("flag", "win32Row", "present");
         QTest::newRow("desktop: no system battery") << 128 << true << false;
         QTest::newRow("unknown status") << 255 << true << false;
         QTest::newRow("charging, high") << 9 << false << true;
@@ -138,9 +138,7 @@ private slots:
 
     void chemistry_data()
     {
-        QTest::addColumn<QVariant>("staticCode");
-        QTest::addColumn<int>("win32Code");
-        QTest::addColumn<QString>("name");
+        addColumns<QVariant, int, QString>("staticCode", "win32Code", "name");
         QTest::newRow("Li-I") << QVariant(codes(" Li-I")) << 2 << "Lithium-ion (Li-ion)";
         QTest::newRow("LiP upper-cased") << QVariant(codes("LiP")) << 2 << "Lithium Polymer (Li-Po)";
         QTest::newRow("static code wins") << QVariant(codes("NiMH")) << 6 << "Nickel-Metal Hydride (NiMH)";

@@ -28,8 +28,7 @@ class TestDiskRules : public QObject {
 private slots:
     void brand_data()
     {
-        QTest::addColumn<QString>("model");
-        QTest::addColumn<QString>("brand");
+        addColumns<QString, QString>("model", "brand");
         addRow("key anywhere", "WDC WD10EZEX-08WN4A0", "Western Digital");
         addRow("SK HYNIX before HYNIX, same maker", "SK hynix PC711 NVMe", "SK hynix");
         addRow("left column before the right", "PATRIOT P210 by INTEL", "Intel");
@@ -49,12 +48,8 @@ private slots:
 
     void reconcile_data()
     {
-        QTest::addColumn<QString>("wmiModel");
-        QTest::addColumn<QString>("wmiSerial");
-        QTest::addColumn<QString>("idModel");
-        QTest::addColumn<QString>("idSerial");
-        QTest::addColumn<QString>("model");
-        QTest::addColumn<QString>("serial");
+        addColumns<QString, QString, QString, QString, QString, QString>("wmiModel", "wmiSerial", "idModel",
+                                                                         "idSerial", "model", "serial");
         addRow("generic: the drive names itself", "SCSI Disk Device", "0000_0001.", "Samsung SSD 850 EVO",
                "S2R", "Samsung SSD 850 EVO", "S2R");
         addRow("generic, any case", "wd ext usb device", "", "WDC WD15EARS", "LHW1", "WDC WD15EARS", "LHW1");
@@ -86,11 +81,9 @@ private slots:
 
     void health_data()
     {
-        QTest::addColumn<QVariantMap>("physical");
-        QTest::addColumn<QVariantMap>("counter");
-        QTest::addColumn<SmartReading>("probe");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("percent"); // -1: key absent
+        // -1: key absent
+        addColumns<QVariantMap, QVariantMap, SmartReading, QString, int>("physical", "counter", "probe",
+                                                                         "text", "percent");
 
         const QVariantMap none;
         const QVariantMap warning{{"DeviceId", "0"}, {"HealthStatus", 1}};
@@ -140,9 +133,7 @@ private slots:
 
     void mediaType_data()
     {
-        QTest::addColumn<int>("probeMedia");
-        QTest::addColumn<QVariant>("storageMedia");
-        QTest::addColumn<QString>("mediaType");
+        addColumns<int, QVariant, QString>("probeMedia", "storageMedia", "mediaType");
         QTest::newRow("drive says solid state") << 1 << QVariant(3) << "SSD";
         QTest::newRow("drive says rotating") << 0 << QVariant(4) << "HDD";
         QTest::newRow("storage class HDD") << -1 << QVariant(3) << "HDD";

@@ -91,8 +91,8 @@ private slots:
     // attribute tables in tests/data/smart/README.md.
     void realDrives_data()
     {
-        QTest::addColumn<QString>("drive");
-        QTest::addColumn<QString>("facts"); // health, °C, hours, media, model | serial | firmware
+        // health, °C, hours, media, model | serial | firmware
+        addColumns<QString, QString>("drive", "facts");
         addRow("970 EVO Plus, new", "SAMSUNG_970_EVO_Plus_nvme", "100 39 1955 1  |  | ");
         addRow("SN550, new", "WDC_WDS500G2B0C_nvme", "100 44 1654 1  |  | ");
         addRow("PM981, 1% used", "SAMSUNG_MZVLB256HAHQ_nvme", "99 35 415 1  |  | ");
@@ -134,11 +134,8 @@ private slots:
     // Health, temperature and hours from the SMART attribute table alone.
     void attributeTable_data()
     {
-        QTest::addColumn<platform::Page>("smart");
-        QTest::addColumn<bool>("ssdHint");
-        QTest::addColumn<int>("health");
-        QTest::addColumn<int>("temperature");
-        QTest::addColumn<qint64>("hours");
+        addColumns<platform::Page, bool, int, int, qint64>("smart", "ssdHint", "health", "temperature",
+                                                           "hours");
         addRow("r5 = 10: 71.43 rounds down", smartPage({{5, 100, 10}}), false, 71, -1, -1ll);
         addRow("r197 = 5", smartPage({{197, 100, 5}}), false, 80, -1, -1ll);
         addRow("r187 and r198 multiply", smartPage({{187, 100, 5}, {198, 100, 5}}), false, 64, -1, -1ll);
@@ -183,11 +180,7 @@ private slots:
     // A wear gauge counts only on solid state: on a 7200 rpm disk attribute 233 lowers nothing.
     void mediaRule_data()
     {
-        QTest::addColumn<unsigned>("rotation");
-        QTest::addColumn<bool>("ssdAttribute");
-        QTest::addColumn<bool>("hint");
-        QTest::addColumn<int>("media");
-        QTest::addColumn<int>("health");
+        addColumns<unsigned, bool, bool, int, int>("rotation", "ssdAttribute", "hint", "media", "health");
         QTest::newRow("7200 rpm") << 7200u << true << true << 0 << 100;
         QTest::newRow("1025 rpm, lowest rotating value") << 1025u << false << false << 0 << 100;
         QTest::newRow("non-rotating") << 1u << false << false << 1 << 100;
@@ -219,12 +212,8 @@ private slots:
 
     void nvmeFields_data()
     {
-        QTest::addColumn<int>("used");
-        QTest::addColumn<int>("kelvin");
-        QTest::addColumn<quint64>("hours");
-        QTest::addColumn<int>("health");
-        QTest::addColumn<int>("temperature");
-        QTest::addColumn<qint64>("powerOnHours");
+        addColumns<int, int, quint64, int, int, qint64>("used", "kelvin", "hours", "health", "temperature",
+                                                        "powerOnHours");
         QTest::newRow("3% used, 310 K, 1500 h") << 3 << 310 << quint64(1500) << 97 << 37 << qint64(1500);
         QTest::newRow("120% used floors at 0") << 120 << 310 << quint64(1500) << 0 << 37 << qint64(1500);
         QTest::newRow("0 K is no temperature") << 0 << 0 << quint64(1) << 100 << -1 << qint64(1);

@@ -45,9 +45,7 @@ class TestGraphicsDisplayRules : public QObject {
 private slots:
     void videoMemory_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QVariant>("adapterRam");
-        QTest::addColumn<QString>("vram");
+        addColumns<QString, QVariant, QString>("name", "adapterRam", "vram");
 
         // What DXGI lists on a hybrid laptop; the software renderer must never be matched.
         addRow("4 GiB card: DXGI beats the 32-bit AdapterRAM", "NVIDIA GeForce GTX 1650",
@@ -139,8 +137,7 @@ private slots:
 
     void characterCodes_data()
     {
-        QTest::addColumn<QVariant>("value");
-        QTest::addColumn<QString>("text");
+        addColumns<QVariant, QString>("value", "text");
         QTest::newRow("stops at the first 0")
             << QVariant(codes(" DELL P2419H") << 0 << 65 << 66) << "DELL P2419H";
         QTest::newRow("not a list") << QVariant(2020) << QString();

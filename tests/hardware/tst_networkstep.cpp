@@ -40,9 +40,7 @@ private slots:
     // Virtual adapters are never given a speed from their name.
     void adapterDescriptions_data()
     {
-        QTest::addColumn<QString>("description");
-        QTest::addColumn<bool>("isVirtual");
-        QTest::addColumn<QString>("maxSpeed");
+        addColumns<QString, bool, QString>("description", "isVirtual", "maxSpeed");
         addRow("lower case", "virtualbox host-only ethernet adapter", true, "");
         addRow("TAP", "TAP-Windows Adapter V9", true, "");
         addRow("PAN", "Bluetooth Device (Personal Area Network)", true, "");
@@ -68,9 +66,7 @@ private slots:
 
     void linkSpeed_data()
     {
-        QTest::addColumn<quint64>("bitsPerSecond");
-        QTest::addColumn<quint32>("operStatus");
-        QTest::addColumn<QString>("linkSpeed");
+        addColumns<quint64, quint32, QString>("bitsPerSecond", "operStatus", "linkSpeed");
         QTest::newRow("2.5 Gbps") << quint64(2500000000) << 1u << "2.5 Gbps";
         QTest::newRow("1 Gbps") << quint64(1000000000) << 1u << "1 Gbps";
         QTest::newRow("Wi-Fi rate") << quint64(866700000) << 1u << "867 Mbps";
@@ -95,8 +91,7 @@ private slots:
 
     void bandFollowsChannelNumber_data()
     {
-        QTest::addColumn<quint32>("channel");
-        QTest::addColumn<QString>("band");
+        addColumns<quint32, QString>("channel", "band");
         addRow("0: no band", 0u, "");
         addRow("1", 1u, "2.4 GHz");
         addRow("14", 14u, "2.4 GHz");

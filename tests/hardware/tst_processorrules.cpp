@@ -113,11 +113,8 @@ private slots:
 
     void upgradeRule_data()
     {
-        QTest::addColumn<QString>("deviceType");
-        QTest::addColumn<QString>("socket");
-        QTest::addColumn<int>("upgradeMethod");
-        QTest::addColumn<bool>("upgradable");
-        QTest::addColumn<QString>("note");
+        addColumns<QString, QString, int, bool, QString>("deviceType", "socket", "upgradeMethod",
+                                                         "upgradable", "note");
         addRow("desktop socket, spaces", "Desktop", " AM4 ", 4, true, desktopNote(" (AM4)"));
         addRow("desktop, no socket", "Desktop", "", 0, true, desktopNote(""));
         addRow("unknown type", "", "LGA1151", 0, true, desktopNote(" (LGA1151)"));

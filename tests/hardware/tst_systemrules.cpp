@@ -1,3 +1,4 @@
+#include "datarow.h"
 #include "hardware/profile/replaysource.h"
 #include "hardware/systemrules.h"
 #include "hardware/textformats.h"
@@ -38,9 +39,7 @@ class TestSystemRules : public QObject {
 private slots:
     void deviceTypeFromChassisAndBattery_data()
     {
-        QTest::addColumn<QVariant>("chassis");
-        QTest::addColumn<bool>("battery");
-        QTest::addColumn<QString>("type");
+        addColumns<QVariant, bool, QString>("chassis", "battery", "type");
         QTest::newRow("notebook without battery") << QVariant(QVariantList{10}) << false << "Laptop";
         QTest::newRow("desktop with battery") << QVariant(QVariantList{3}) << true << "Laptop";
         QTest::newRow("desktop") << QVariant(QVariantList{3}) << false << "Desktop";

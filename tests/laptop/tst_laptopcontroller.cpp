@@ -80,11 +80,7 @@ private slots:
 
     void realMachinesEndToEnd_data()
     {
-        QTest::addColumn<QString>("id");
-        QTest::addColumn<QString>("series");
-        QTest::addColumn<QStringList>("labels");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<int>("score");
+        addColumns<QString, QString, QStringList, QString, int>("id", "series", "labels", "title", "score");
 
         const QString cpu = "CPU đúng cấu hình hãng", board = "Bo mạch chủ", room = "RAM còn nâng cấp được";
         addRow("Dell Latitude 7490", "D01", "Dell Latitude E7470/7480/7490", QStringList{cpu, board, room},

@@ -75,9 +75,7 @@ private slots:
 
     void vendorOfPlatformAndProcessor_data()
     {
-        QTest::addColumn<QString>("platform");
-        QTest::addColumn<QString>("cpu");
-        QTest::addColumn<bool>("differs");
+        addColumns<QString, QString, bool>("platform", "cpu", "differs");
         addRow("Intel platform, Athlon", "Intel Kaby Lake-U (BGA)", "athlon silver 3050u", true);
         addRow("Intel platform, Core", "Intel Kaby Lake-U (BGA)", "intel core i5-7200u", false);
         addRow("AMD platform, Celeron", "AMD Zen2-3 (FP6, BGA)", "celeron n4000", true);
@@ -152,11 +150,7 @@ private slots:
 
     void scoreAndStars_data()
     {
-        QTest::addColumn<int>("majors");
-        QTest::addColumn<int>("minors");
-        QTest::addColumn<int>("upgrades");
-        QTest::addColumn<int>("score");
-        QTest::addColumn<QString>("starText");
+        addColumns<int, int, int, int, QString>("majors", "minors", "upgrades", "score", "starText");
         QTest::newRow("one major") << 1 << 0 << 0 << 72 << "★★★☆☆";
         QTest::newRow("three majors, raised to 35") << 3 << 0 << 0 << 35 << "★☆☆☆☆";
         QTest::newRow("one upgrade") << 0 << 0 << 1 << 97 << "★★★★★";

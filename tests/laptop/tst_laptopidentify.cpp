@@ -1,3 +1,4 @@
+#include "datarow.h"
 #include "laptop/laptopcatalogue.h"
 #include "laptop/laptopidentify.h"
 #include "maptext.h"
@@ -31,11 +32,8 @@ private slots:
     // Strings as real machines report them: manufacturer, model, system family, processor.
     void realMachineNames_data()
     {
-        QTest::addColumn<QString>("manufacturer");
-        QTest::addColumn<QString>("model");
-        QTest::addColumn<QString>("family");
-        QTest::addColumn<QString>("cpu");
-        QTest::addColumn<QString>("series");
+        addColumns<QString, QString, QString, QString, QString>("manufacturer", "model", "family", "cpu",
+                                                                "series");
 
         const auto row = [](const char *name, const QString &manufacturer, const QString &model,
                             const QString &family, const QString &cpu, const QString &series) {

@@ -1,3 +1,4 @@
+#include "datarow.h"
 #include "fakesource.h"
 #include "perf/samplemath.h"
 #include "testregistry.h"
@@ -21,8 +22,7 @@ class TestSampleMath : public QObject {
 private slots:
     void memoryTexts_data()
     {
-        QTest::addColumn<quint64>("bytes");
-        QTest::addColumn<QString>("text");
+        addColumns<quint64, QString>("bytes", "text");
         QTest::newRow("1 GiB") << (quint64(1) << 30) << "1.0 GB";
         QTest::newRow("one byte less") << (quint64(1) << 30) - 1 << "1024 MB";
         QTest::newRow("nothing") << quint64(0) << "0 MB";
@@ -85,8 +85,7 @@ private slots:
 
     void hottestValidZone_data()
     {
-        QTest::addColumn<QList<QVariantMap>>("rows");
-        QTest::addColumn<double>("celsius");
+        addColumns<QList<QVariantMap>, double>("rows", "celsius");
         QTest::newRow("no zones") << QList<QVariantMap>{} << -1.0;
         QTest::newRow("0 K ignored") << QList<QVariantMap>{zone(0), zone(3032)} << 30.05;
         QTest::newRow("0 °C and below ignored") << QList<QVariantMap>{zone(2731.5), zone(2500)} << -1.0;

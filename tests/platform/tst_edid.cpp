@@ -48,8 +48,7 @@ class TestEdid : public QObject {
 private slots:
     void realMonitorsAndPanels_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("facts");
+        addColumns<QString, QString>("file", "facts");
         addRow("panel, name only in text descriptors", "BOE_NV156FHM-N42",
                "BOE 065D name= serial= #0 2015w1 34x19 1920x1080@60");
         addRow("17-inch panel", "AUO_B173HAN01", "AUO 109D name= serial= #0 2016w1 38x21 1920x1080@60 48");

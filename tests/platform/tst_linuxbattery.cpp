@@ -1,6 +1,7 @@
 #include <QtGlobal>
 #ifdef Q_OS_LINUX
 
+#include "datarow.h"
 #include "fixedpowersource.h"
 #include "golden.h"
 #include "linuxrows.h"
@@ -41,9 +42,8 @@ private slots:
     // design voltage, the halves rounding up. A failing gauge gives no garbage.
     void recordedTrees_data()
     {
-        QTest::addColumn<QString>("tree");
-        QTest::addColumn<int>("ac"); // -1: the tree's own power status
-        QTest::addColumn<int>("flag");
+        // -1: the tree's own power status
+        addColumns<QString, int, int>("tree", "ac", "flag");
         QTest::newRow("new") << "new-battery" << 0 << 1;
         QTest::newRow("worn, on the charger") << "worn-battery" << 1 << 1;
         QTest::newRow("counting charge, charging") << "charge-battery" << 1 << 8;

@@ -90,9 +90,7 @@ private slots:
 
     void adapterNames_data()
     {
-        QTest::addColumn<QString>("vendor");
-        QTest::addColumn<QString>("device");
-        QTest::addColumn<QString>("name");
+        addColumns<QString, QString, QString>("vendor", "device", "name");
         addRow("Intel", "Intel Corporation", "WhiskeyLake-U GT2 [UHD Graphics 620]",
                "Intel UHD Graphics 620");
         addRow("AMD", "Advanced Micro Devices, Inc. [AMD/ATI]",

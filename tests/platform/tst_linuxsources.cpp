@@ -51,8 +51,7 @@ class TestLinuxSources : public QObject {
 private slots:
     void firmwarePlaceholdersAreDropped_data()
     {
-        QTest::addColumn<QString>("raw");
-        QTest::addColumn<QString>("kept");
+        addColumns<QString, QString>("raw", "kept");
         addRow("real text, padding trimmed", "1.0       ", "1.0");
         addRow("O.E.M. placeholder", "To Be Filled By O.E.M.", "");
         addRow("other case", "DEFAULT STRING", "");
@@ -80,8 +79,7 @@ private slots:
 
     void dmiDates_data()
     {
-        QTest::addColumn<QString>("dmi");
-        QTest::addColumn<QString>("cim");
+        addColumns<QString, QString>("dmi", "cim");
         addRow("four-digit year", "01/24/2022", "20220124000000.000000+000");
         addRow("two-digit year", "6/7/21", "20210607000000.000000+000");
         addRow("last century", "12/31/99", "19991231000000.000000+000");
@@ -136,10 +134,8 @@ private slots:
     // Flags: 1 above 66 %, 2 below 33 %, 4 below 5 %, 8 charging, 128 no battery, 255 unknown.
     void powerStatus_data()
     {
-        QTest::addColumn<Supplies>("supplies");
-        QTest::addColumn<int>("ac");
-        QTest::addColumn<int>("flag");
-        QTest::addColumn<qint64>("lifeTime"); // -1: unknown
+        // -1: unknown
+        addColumns<Supplies, int, int, qint64>("supplies", "ac", "flag", "lifeTime");
         PowerSupply mouse = battery("Discharging", 40);
         mouse.scope = "Device";
         PowerSupply removed = battery("Unknown", 0);

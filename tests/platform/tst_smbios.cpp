@@ -46,8 +46,7 @@ class TestSmbios : public QObject {
 private slots:
     void tablesAgreeWithTheRecordedDumps_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("id");
+        addColumns<QString, QString>("file", "id");
         addRow("Latitude 7490, SMBIOS 3.1", "latitude-7490.dmi", "D01");
         addRow("ThinkPad E14, 84-byte devices", "thinkpad-e14.dmi", "D02");
         addRow("ZenBook, soldered LPDDR3", "zenbook-ux433fa.dmi", "D03");

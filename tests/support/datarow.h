@@ -18,3 +18,9 @@ template <typename... Columns> void addRow(const char *name, const Columns &...c
 {
     (QTest::newRow(name) << ... << asColumn(columns));
 }
+
+// The columns of a data table in order: addColumns<QString, bool>("model", "virtual").
+template <typename... Types, typename... Names> void addColumns(Names... names)
+{
+    (QTest::addColumn<Types>(names), ...);
+}
