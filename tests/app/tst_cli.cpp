@@ -1,4 +1,5 @@
 // The kelvaro executable as a script or a technician runs it.
+#include "testdata.h"
 #include "testregistry.h"
 
 #include <QDir>
@@ -60,12 +61,6 @@ QStringList logLines(const QTemporaryDir &home)
 }
 
 const QString kDesktopProfile = QStringLiteral(KELVARO_TEST_DATA "/report/desktop-profile.json");
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 
@@ -190,7 +185,7 @@ private slots:
         const Run run = kelvaro({"--export", "json", "--output", home.path(), "--benchmark", "--stress", "1"},
                                 home, {{"KELVARO_PROFILE", kDesktopProfile}, {"TMPDIR", home.path()}});
         QCOMPARE(run.exitCode, 0);
-        const QJsonObject json = QJsonDocument::fromJson(readAll(run.out.value(0).mid(4))).object();
+        const QJsonObject json = QJsonDocument::fromJson(fileBytes(run.out.value(0).mid(4))).object();
         QVERIFY(json.value("tests").toObject().value("benchmark").toObject().contains("cpuMulti"));
         const QString stability = json.value("categories").toArray()[5].toObject().value("note").toString();
         QVERIFY2(stability.contains("benchmark ✓"), qPrintable(stability));

@@ -7,7 +7,9 @@
 #include <QTest>
 #include <QThread>
 
+#include <map>
 #include <optional>
+#include <string>
 
 namespace {
 
@@ -16,26 +18,18 @@ class EnvironmentScope {
 public:
     void set(const char *name, const QByteArray &value)
     {
-        if (!m_saved.contains(name))
-            m_saved.insert(name, qEnvironmentVariableIsSet(name) ? std::optional<QByteArray>(qgetenv(name))
-                                                                 : std::nullopt);
-        if (value.isNull())
-            qunsetenv(name);
-        else
-            qputenv(name, value);
+        m_saved.try_emplace(name,
+                            qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt);
+        value.isNull() ? qunsetenv(name) : qputenv(name, value);
     }
     ~EnvironmentScope()
     {
-        for (auto it = m_saved.begin(); it != m_saved.end(); ++it) {
-            if (it.value())
-                qputenv(it.key().constData(), *it.value());
-            else
-                qunsetenv(it.key().constData());
-        }
+        for (const auto &[name, value] : m_saved)
+            value ? qputenv(name.c_str(), *value) : qunsetenv(name.c_str());
     }
 
 private:
-    QMap<QByteArray, std::optional<QByteArray>> m_saved;
+    std::map<std::string, std::optional<QByteArray>> m_saved;
 };
 
 QStringList logLines(const QString &path)

@@ -1,53 +1,14 @@
 // Whole reports of two recorded machines, byte for byte, as the export command writes them.
+#include "golden.h"
 #include "hardware/hardwarecontroller.h"
-#include "hardware/profile/profilejson.h"
-#include "hardware/profile/replaysource.h"
-#include "hardware/windowscollector.h"
 #include "perf/perfcontroller.h"
 #include "report/reportcontroller.h"
+#include "steprun.h"
 #include "testregistry.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-const QString kGolden = QStringLiteral(KELVARO_TEST_DATA "/report/");
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-std::shared_ptr<platform::Source> replay(const QString &profile)
-{
-    ProfileParse parsed = readProfile(kGolden + profile);
-    if (!parsed.data)
-        return {};
-    return std::make_shared<ReplaySource>(std::make_shared<const ProfileData>(std::move(*parsed.data)));
-}
-
-// On a mismatch the actual file is kept beside the test program for a diff.
-void compareWithGolden(const QString &written, const QString &golden)
-{
-    const QByteArray actual = readAll(written);
-    const QByteArray expected = readAll(kGolden + golden);
-    if (actual != expected) {
-        const QString kept = QCoreApplication::applicationDirPath() + "/actual-" + golden;
-        QFile::remove(kept);
-        QFile::copy(written, kept);
-    }
-    QVERIFY2(!expected.isEmpty(), qPrintable(golden));
-    QVERIFY2(actual == expected,
-             qPrintable(golden + " differs; see " + QCoreApplication::applicationDirPath()));
-}
-
-} // namespace
 
 class TestReportGolden : public QObject {
     Q_OBJECT
@@ -55,7 +16,7 @@ class TestReportGolden : public QObject {
     void exportMachine(const QString &name, const std::function<void(PerfController &)> &tests,
                        QObject *display)
     {
-        const auto source = replay(name + "-profile.json");
+        const std::shared_ptr<platform::Source> source = replayProfile("report/" + name + "-profile.json");
         QVERIFY(source);
         HardwareController hardware([source] { return std::make_unique<WindowsCollector>(source); });
         PerfSettings settings;
@@ -76,7 +37,8 @@ class TestReportGolden : public QObject {
         for (const QString format : {"html", "json", "csv"}) {
             const QString path = report.exportReport(format);
             QCOMPARE(QFileInfo(path).fileName(), "Kelvaro_BaoCao_20240517_140309." + format);
-            compareWithGolden(path, name + "." + format);
+            const QString mismatch = goldenMismatch(fileBytes(path), "report/" + name + "." + format);
+            QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
         }
     }
 

@@ -16,10 +16,16 @@ inline QString testDataPath(const QString &relative)
     return QStringLiteral(KELVARO_TEST_DATA "/") + relative;
 }
 
+// The whole file; empty when it cannot be read.
+inline QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 inline QByteArray testDataBytes(const QString &relative)
 {
-    QFile file(testDataPath(relative));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return fileBytes(testDataPath(relative));
 }
 
 // A raw drive page or table; empty when the file is missing.
