@@ -131,9 +131,6 @@ private slots:
         QCOMPARE(runtimeMinutes(power(0, 1, 5400), 10), 90);
         QCOMPARE(runtimeMinutes(power(0, 1, 0xFFFFFFFFu), 71582788), 0);
         QCOMPARE(runtimeMinutes(power(0, 1, 0), 71582787), 71582787);
-        BatteryRows rows = laptopRows();
-        rows.battery.insert("EstimatedRunTime", 125);
-        QCOMPARE(batteryEntry(rows, std::nullopt).value("runtime").toString(), QString("2 giờ 5 phút"));
     }
 
     void chemistry_data()

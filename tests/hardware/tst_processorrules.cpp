@@ -98,19 +98,6 @@ private slots:
         QVERIFY(instructionSetsText(std::nullopt, std::nullopt).isEmpty());
     }
 
-    void clockAndCaches()
-    {
-        QCOMPARE(clockText(2592), QString("2.59 GHz"));
-        QVERIFY(clockText(0).isEmpty());
-        const QVariantMap cpu = buildCpuMap(
-            {{"MaxClockSpeed", 2592}, {"L2CacheSize", 0}, {"L3CacheSize", 6144}, {"NumberOfCores", 0}}, {},
-            {}, "Desktop");
-        QCOMPARE(cpu.value("baseClock").toString(), QString("2.59 GHz"));
-        QCOMPARE(cpu.value("l3").toString(), QString("6 MB"));
-        QVERIFY(!cpu.contains("l2") && !cpu.contains("cores"));
-        QCOMPARE(cpu.value("virtualization"), QVariant(false));
-    }
-
     void upgradeRule_data()
     {
         addColumns<QString, QString, int, bool, QString>("deviceType", "socket", "upgradeMethod",

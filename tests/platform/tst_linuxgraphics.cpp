@@ -91,11 +91,6 @@ private slots:
     void adapterNames_data()
     {
         addColumns<QString, QString, QString>("vendor", "device", "name");
-        addRow("Intel", "Intel Corporation", "WhiskeyLake-U GT2 [UHD Graphics 620]",
-               "Intel UHD Graphics 620");
-        addRow("AMD", "Advanced Micro Devices, Inc. [AMD/ATI]",
-               "Ellesmere [Radeon RX 470/480/570/570X/580/580X/590]",
-               "AMD Radeon RX 470/480/570/570X/580/580X/590");
         addRow("NVIDIA without a marketing name", "NVIDIA Corporation", "TU117M", "NVIDIA TU117M");
         addRow("maker already named", "VMware", "VMware SVGA II Adapter", "VMware SVGA II Adapter");
         addRow("suffix trimmed", "Red Hat, Inc.", "Virtio 1.0 GPU", "Red Hat Virtio 1.0 GPU");
