@@ -1,8 +1,6 @@
 #include <QtGlobal>
 #ifdef Q_OS_LINUX
 
-#include "datarow.h"
-#include "fixedpowersource.h"
 #include "golden.h"
 #include "linuxrows.h"
 #include "maptext.h"
@@ -42,30 +40,23 @@ private slots:
     // design voltage, the halves rounding up. A failing gauge gives no garbage.
     void recordedTrees_data()
     {
-        // -1: the tree's own power status
-        addColumns<QString, int, int>("tree", "ac", "flag");
-        QTest::newRow("new") << "new-battery" << 0 << 1;
-        QTest::newRow("worn, on the charger") << "worn-battery" << 1 << 1;
-        QTest::newRow("counting charge, charging") << "charge-battery" << 1 << 8;
-        QTest::newRow("failing gauge") << "absurd-battery" << -1 << 0;
-        QTest::newRow("no system battery") << "desktop" << -1 << 0;
+        QTest::addColumn<QString>("tree");
+        QTest::newRow("new") << "new-battery";
+        QTest::newRow("worn, on the charger") << "worn-battery";
+        QTest::newRow("counting charge, charging") << "charge-battery";
+        QTest::newRow("failing gauge") << "absurd-battery";
+        QTest::newRow("no system battery") << "desktop";
     }
 
     void recordedTrees()
     {
         QFETCH(QString, tree);
-        QFETCH(int, ac);
-        QFETCH(int, flag);
-        std::unique_ptr<Source> source = machine(qPrintable(tree));
-        const auto power =
-            ac < 0 ? source->powerStatus()
-                   : std::optional<PowerStatus>({std::uint8_t(ac), std::uint8_t(flag), 0xFFFFFFFFu});
-        FixedPowerSource withPower(std::move(source), power);
+        const std::unique_ptr<Source> source = machine(qPrintable(tree));
         const QString rows =
             QStringLiteral("batteries: %1, static data: %2\n")
-                .arg(linuxrows::query(withPower, "ROOT\\CIMV2", "SELECT * FROM Win32_Battery").size())
-                .arg(linuxrows::query(withPower, "ROOT\\WMI", "SELECT * FROM BatteryStaticData").size());
-        KELVARO_COMPARE_GOLDEN(rows + linesText("battery", runStep(withPower, collectBattery)),
+                .arg(linuxrows::query(*source, "ROOT\\CIMV2", "SELECT * FROM Win32_Battery").size())
+                .arg(linuxrows::query(*source, "ROOT\\WMI", "SELECT * FROM BatteryStaticData").size());
+        KELVARO_COMPARE_GOLDEN(rows + linesText("battery", runStep(*source, collectBattery)),
                                "battery-" + tree + ".txt");
     }
 
