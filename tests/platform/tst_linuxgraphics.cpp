@@ -48,21 +48,11 @@ class TestLinuxGraphics : public QObject {
     Q_OBJECT
 
 private slots:
+    // ../data/sysroots-graphics/pci.ids: two vendors, a subsystem line, a broken line and a class.
     void pciIdList()
     {
-        const std::string ids = "# comment\n"
-                                "10de  NVIDIA Corporation\n"
-                                "\t1f91  TU117M [GeForce GTX 1650 Mobile / Max-Q]\n"
-                                "\t3e9b  Not Intel's\n"
-                                "\t\t1f91 3ea0  Not a device line\n"
-                                "8086  Intel Corporation\n"
-                                "\t3e9b  CoffeeLake-H GT2 [UHD Graphics 630]\n"
-                                "\t3EA0  WhiskeyLake-U GT2 [UHD Graphics 620]\n"
-                                "\tzzzz  broken line\n"
-                                "C 03  Display controller\n"
-                                "\t3ea1  class entries are not devices\n";
-        const auto lookup = [&](std::uint16_t vendor, std::uint16_t device) {
-            std::istringstream stream(ids);
+        const auto lookup = [](std::uint16_t vendor, std::uint16_t device) {
+            std::istringstream stream(testDataBytes("sysroots-graphics/pci.ids").toStdString());
             return lookupIds(stream, vendor, device);
         };
         QCOMPARE(lookup(0x8086, 0x3ea0).device, std::string("WhiskeyLake-U GT2 [UHD Graphics 620]"));

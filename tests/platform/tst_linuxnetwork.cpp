@@ -96,56 +96,29 @@ private slots:
                  QStringList{"eth1 6 1 0 mac= ip= gw= dns= Virtual network adapter (eth1)"});
     }
 
+    // ../data/network/route: two default routes of eth0, a route that is not a default one, ppp0
+    // without a gateway, eth1 not up and a malformed line; ipv6_route: a default route, another one
+    // and the loopback's unreachable entry.
     void routeTables()
     {
-        const std::string route = "Iface\tDestination\tGateway \tFlags\tRefCnt\tUse\tMetric\tMask\n"
-                                  "wlan0\t00000000\t0101A8C0\t0003\t0\t0\t600\t00000000\n"
-                                  "eth0\t00000000\t0100000A\t0003\t0\t0\t100\t00000000\n"
-                                  "eth0\t00000000\t0200000A\t0003\t0\t0\t50\t00000000\n"
-                                  "eth0\t0000000A\t00000000\t0001\t0\t0\t100\t000000FF\n"
-                                  "ppp0\t00000000\t00000000\t0001\t0\t0\t0\t00000000\n"
-                                  "eth1\t00000000\t0300000A\t0002\t0\t0\t0\t00000000\n"
-                                  "eth2\tzzzz\n";
-        const auto v4 = parseIpv4DefaultRoutes(route);
+        const auto v4 = parseIpv4DefaultRoutes(testDataBytes("network/route").toStdString());
         QCOMPARE(v4.at("eth0"), (std::vector<std::string>{"10.0.0.2", "10.0.0.1"})); // lowest metric first
         QCOMPARE(v4.at("wlan0"), std::vector<std::string>{"192.168.1.1"});
-        QCOMPARE(v4.size(), std::size_t(2)); // no gateway, not up, malformed
-
-        const std::string v6text = "00000000000000000000000000000000 00 00000000000000000000000000000000 00 "
-                                   "fe800000000000000000000000000001 "
-                                   "00000400 00000001 00000000 00450003 eth0\n"
-                                   "20010db8000000000000000000000000 40 00000000000000000000000000000000 00 "
-                                   "fe800000000000000000000000000001 "
-                                   "00000100 00000001 00000000 00000003 eth0\n"
-                                   "00000000000000000000000000000000 00 00000000000000000000000000000000 00 "
-                                   "00000000000000000000000000000000 "
-                                   "ffffffff 00000001 00000000 00200200 lo\n"
-                                   "short line\n";
-        const auto v6 = parseIpv6DefaultRoutes(v6text);
+        QCOMPARE(v4.size(), std::size_t(2));
+        const auto v6 = parseIpv6DefaultRoutes(testDataBytes("network/ipv6_route").toStdString());
         QCOMPARE(v6.size(), std::size_t(1));
         QCOMPARE(v6.at("eth0"), std::vector<std::string>{"fe80::1"});
     }
 
+    // ../data/network/resolv.conf: a commented server, an interface-scoped one, malformed lines and
+    // a trailing comment.
     void nameServers()
     {
-        const std::string conf = "# nameserver 9.9.9.9\n"
-                                 "search example.org\n"
-                                 "nameserver 192.168.1.1\n"
-                                 "  nameserver\tfe80::1%wlan0\n"
-                                 "nameserver not-an-address\n"
-                                 "nameserver\n"
-                                 "nameservers 1.2.3.4\n"
-                                 "nameserver 2001:4860:4860::8888 # trailing\n";
-        QCOMPARE(parseNameServers(conf),
+        QCOMPARE(parseNameServers(testDataBytes("network/resolv.conf").toStdString()),
                  (std::vector<std::string>{"192.168.1.1", "fe80::1%wlan0", "2001:4860:4860::8888"}));
-
         // The local stub without an upstream file stays what the system uses.
         QTemporaryDir root;
-        QDir().mkpath(root.path() + "/etc");
-        QFile conf2(root.path() + "/etc/resolv.conf");
-        QVERIFY(conf2.open(QIODevice::WriteOnly));
-        conf2.write("nameserver 127.0.0.53\n");
-        conf2.close();
+        QVERIFY(writeFile(root.path() + "/etc/resolv.conf", "nameserver 127.0.0.53\n"));
         QCOMPARE(dnsServers(SysRoot(root.path().toStdString())), std::vector<std::string>{"127.0.0.53"});
     }
 };

@@ -156,10 +156,10 @@ private slots:
         addRow("no battery: a desktop, necessarily on external power", Supplies{}, 1, 128, -1ll);
         addRow("a mouse's battery is not the machine's", Supplies{mouse}, 1, 128, -1ll);
         addRow("nor is an empty bay", Supplies{removed, mains(1)}, 1, 128, -1ll);
-        addRow("above 66 %", Supplies{battery("Discharging", 80), mains(0)}, 0, 1, -1ll);
-        addRow("between", Supplies{battery("Discharging", 50), mains(0)}, 0, 0, -1ll);
-        addRow("below 33 %", Supplies{battery("Discharging", 20), mains(0)}, 0, 2, -1ll);
-        addRow("below 5 %", Supplies{battery("Discharging", 3), mains(0)}, 0, 2 | 4, -1ll);
+        addRow("67 %", Supplies{battery("Discharging", 67), mains(0)}, 0, 1, -1ll);
+        addRow("66 %", Supplies{battery("Discharging", 66), mains(0)}, 0, 0, -1ll);
+        addRow("32 %", Supplies{battery("Discharging", 32), mains(0)}, 0, 2, -1ll);
+        addRow("4 %", Supplies{battery("Discharging", 4), mains(0)}, 0, 2 | 4, -1ll);
         addRow("charging", Supplies{battery("Charging", 90), mains(1)}, 1, 1 | 8, -1ll);
         addRow("discharging, no mains supply", Supplies{battery("Discharging", 90)}, 0, 1, -1ll);
         addRow("full, no mains supply", Supplies{battery("Full", 100)}, 1, 1, -1ll);
