@@ -1,4 +1,5 @@
 #include "datarow.h"
+#include "fakecollector.h"
 #include "hardware/hardwarecontroller.h"
 #include "laptop/laptopcontroller.h"
 #include "realmachines.h"
@@ -32,8 +33,7 @@ class TestLaptopController : public QObject {
 private slots:
     void startsEmptyAndNeverEvaluatesOnItsOwn()
     {
-        auto snapshots = std::make_shared<SnapshotQueue>();
-        HardwareController hardware(queuedCollectorFactory(snapshots));
+        HardwareController hardware(snapshotsInTurn({}));
         LaptopController laptop(&hardware);
         QSignalSpy changed(&laptop, &LaptopController::matchChanged);
         QCOMPARE(laptop.knownModels(), 54);
@@ -52,10 +52,7 @@ private slots:
 
     void evaluatesOncePerScanBeforeLaterHandlers()
     {
-        auto snapshots = std::make_shared<SnapshotQueue>();
-        snapshots->push_back(realMachine("D01"));
-        snapshots->push_back(realMachine("D05"));
-        HardwareController hardware(queuedCollectorFactory(snapshots));
+        HardwareController hardware(snapshotsInTurn({realMachine("D01"), realMachine("D05")}));
         LaptopController laptop(&hardware);
         QSignalSpy changed(&laptop, &LaptopController::matchChanged);
 
@@ -103,10 +100,9 @@ private slots:
         QFETCH(QString, title);
         QFETCH(int, score);
 
-        auto snapshots = std::make_shared<SnapshotQueue>();
-        snapshots->push_back(realMachine(id));
-        QVERIFY2(!snapshots->front().system.isEmpty(), "test data missing");
-        HardwareController hardware(queuedCollectorFactory(snapshots));
+        const HardwareSnapshot machine = realMachine(id);
+        QVERIFY2(!machine.system.isEmpty(), "test data missing");
+        HardwareController hardware(snapshotsInTurn({machine}));
         LaptopController laptop(&hardware);
         QVERIFY(completeScan(hardware));
 

@@ -48,7 +48,6 @@ private slots:
     void integersKeepTheirSignAndWidth()
     {
         QCOMPARE(convertVariant(scalar(VtI2, 0xFFFF)), Value(std::int32_t{-1}));
-        QCOMPARE(convertVariant(scalar(VtI2, 0x7FFF)), Value(std::int32_t{32767}));
         QCOMPARE(convertVariant(scalar(VtI1, 0x80)), Value(std::int32_t{-128}));
         QCOMPARE(convertVariant(scalar(VtUi1, 0xFF)), Value(std::int32_t{255}));
         QCOMPARE(convertVariant(scalar(VtUi2, 0xFFFF)), Value(std::int32_t{65535}));
@@ -109,7 +108,6 @@ private slots:
         QCOMPARE(convertVariant(array(VtI4, {number(10), number(0xFFFFFFFF)})), Value(IntList{10, -1}));
         QCOMPARE(convertVariant(array(VtI2, {number(0xFFFF)})), Value(IntList{-1}));
         QCOMPARE(convertVariant(array(VtI1, {number(0xFF)})), Value(IntList{255}));
-        QCOMPARE(convertVariant(array(VtUi1, {number(72), number(83)})), Value(IntList{72, 83}));
         QCOMPARE(convertVariant(array(VtUi2, {number(0xFFFF)})), Value(IntList{65535}));
         QCOMPARE(convertVariant(array(VtI4, {number(3, false), number(4)})), Value(IntList{4}));
         QVERIFY(!isPresent(convertVariant(array(VtI4, {number(3, false)}))));

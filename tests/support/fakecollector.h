@@ -4,6 +4,7 @@
 
 #include <QSemaphore>
 
+#include <deque>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -40,5 +41,19 @@ inline CollectorFactory fakeCollectorFactory(HardwareSnapshot result = {},
 {
     return [result, steps, gate]() -> std::unique_ptr<IHardwareCollector> {
         return std::make_unique<FakeCollector>(result, steps, gate);
+    };
+}
+
+// One collector per scan, each returning the next snapshot; none once they are used up.
+inline CollectorFactory snapshotsInTurn(std::deque<HardwareSnapshot> snapshots)
+{
+    auto queue = std::make_shared<std::deque<HardwareSnapshot>>(std::move(snapshots));
+    return [queue]() -> std::unique_ptr<IHardwareCollector> {
+        if (queue->empty())
+            return nullptr;
+        auto collector =
+            std::make_unique<FakeCollector>(queue->front(), std::vector<std::pair<int, QString>>{}, nullptr);
+        queue->pop_front();
+        return collector;
     };
 }
