@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QJsonDocument>
 #include <QTest>
 
 using namespace platform::linuxbackend;
@@ -38,7 +37,6 @@ private slots:
         LinuxSource source{SysRoot("/")};
         const QVariantList network =
             networkList(source.networkAdapters(), wifiTable(source.wlanInterfaces()));
-        qInfo().noquote() << QJsonDocument::fromVariant(network).toJson(QJsonDocument::Compact);
 
         int wired = 0;
         for (const QString &name :
