@@ -133,8 +133,9 @@ QVariantMap buildRamSummary(const QList<QVariantMap> &moduleRows, const QVariant
     if (devices > 0)
         summary.insert(QStringLiteral("freeSlots"), devices - count);
 
-    // With no module and no slot count nothing is known about the memory: no verdict at all.
-    if (count == 0 && devices <= 0 && maxBytes == 0)
+    // A running machine has memory, so no module row means the modules are unknown (tables
+    // unreadable or cut short): any verdict on room to grow would rest on nothing.
+    if (count == 0)
         return summary;
     const MemoryUpgrade upgrade = memoryUpgrade(maxBytes, total, devices > 0 ? devices - count : 0);
     if (upgrade.upgradable)
