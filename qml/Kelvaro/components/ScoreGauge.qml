@@ -48,7 +48,7 @@ Item {
         anchors.centerIn: parent
         Text {
             anchors.horizontalCenter: parent.horizontalCenter
-            text: Math.round(root.shown)
+            text: Math.round(root.value) // the arc animates; the number is the score at once
             color: Theme.textPrimary
             font.family: Theme.fontFamily
             font.pixelSize: 0.3 * root.size
