@@ -164,6 +164,26 @@ TestCase {
     }
 
     Component {
+        id: options
+        ScanOptionsDialog {}
+    }
+
+    function test_scanOptions() {
+        var dialog = createTemporaryObject(options, testCase)
+        verify(dialog.anyPicked)
+        var off = { hw: false, cpuBench: false, cpuStress: false, gpuBench: false, gpuStress: false }
+        dialog.picked = off
+        verify(!dialog.anyPicked)
+        dialog.toggle("gpuStress")
+        verify(dialog.anyPicked)
+        compare(dialog.picked.gpuStress, true)
+        compare(off.gpuStress, false, "a toggle makes a new map, so that bindings see it")
+        // The folder dialog is loaded only on demand; it must still load.
+        var picker = Qt.createComponent("../../qml/Kelvaro/components/FolderPicker.qml")
+        compare(picker.status, Component.Ready, picker.errorString())
+    }
+
+    Component {
         id: pageWithScroll
         Item {
             width: 200
