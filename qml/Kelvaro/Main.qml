@@ -110,6 +110,14 @@ ApplicationWindow {
                             switch (Sections.pageFor(modelData.key)) {
                             case "DashboardPage": return dashboardPage
                             case "ReportPage": return reportPage
+                            case "SystemPage": return systemPage
+                            case "CpuPage": return cpuPage
+                            case "RamPage": return ramPage
+                            case "StoragePage": return storagePage
+                            case "BatteryPage": return batteryPage
+                            case "GpuPage": return gpuPage
+                            case "NetworkPage": return networkPage
+                            case "PerformancePage": return performancePage
                             }
                             return placeholderPage
                         }
@@ -143,6 +151,15 @@ ApplicationWindow {
             onExportShotsRequested: win.exportAllScreenshots(dir)
         }
     }
+
+    Component { id: systemPage; SystemPage {} }
+    Component { id: cpuPage; CpuPage {} }
+    Component { id: ramPage; RamPage {} }
+    Component { id: storagePage; StoragePage {} }
+    Component { id: batteryPage; BatteryPage {} }
+    Component { id: gpuPage; GpuPage {} }
+    Component { id: networkPage; NetworkPage {} }
+    Component { id: performancePage; PerformancePage {} }
 
     Component {
         id: placeholderPage

@@ -128,7 +128,8 @@ TestCase {
         compare(Sections.sectionIndex(list, "report"), 13)
         compare(Sections.sectionIndex(list, "nope"), 0)
         compare(Sections.sectionIndex(list, ""), 0)
-        compare(Sections.pageFor("cpu"), "PlaceholderPage")
+        compare(Sections.pageFor("cpu"), "CpuPage")
+        compare(Sections.pageFor("nope"), "PlaceholderPage")
     }
 
     // Records path operations instead of drawing them.

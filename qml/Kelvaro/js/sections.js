@@ -19,7 +19,11 @@ var list = [
 ]
 
 // Pages that exist; every other section shows the placeholder.
-var pages = { dashboard: "DashboardPage", report: "ReportPage" }
+var pages = {
+    dashboard: "DashboardPage", report: "ReportPage",
+    system: "SystemPage", cpu: "CpuPage", ram: "RamPage", storage: "StoragePage",
+    battery: "BatteryPage", gpu: "GpuPage", network: "NetworkPage", stress: "PerformancePage"
+}
 
 function pageFor(key) {
     return pages.hasOwnProperty(key) ? pages[key] : "PlaceholderPage"
