@@ -148,6 +148,7 @@ Rectangle {
         property string value
         property color valueColor: Theme.textPrimary
         Layout.fillWidth: true
+        Layout.fillHeight: true
         Layout.preferredWidth: 1
         implicitHeight: Math.max(64, cellText.implicitHeight + 2 * Theme.spacingSm)
         radius: Theme.radiusSm
@@ -172,7 +173,7 @@ Rectangle {
                 width: parent.width
                 text: cell.value
                 wrapMode: Text.Wrap
-                maximumLineCount: 2
+                maximumLineCount: 3
                 elide: Text.ElideRight
                 color: cell.valueColor
                 font.family: Theme.fontFamily
