@@ -19,6 +19,17 @@ ScrollView {
     onVisibleChanged: if (visible) Perf.startMonitor()
     Component.onCompleted: if (visible) Perf.startMonitor()
 
+    // A surface scrolled out of view shades no pixels, so a GPU run brings its card into view.
+    Connections {
+        target: gpuCard
+        function onModeChanged() {
+            if (gpuCard.mode === "idle")
+                return
+            var flick = page.contentItem
+            flick.contentY = Math.max(0, Math.min(gpuCard.y - Theme.spacingMd, flick.contentHeight - flick.height))
+        }
+    }
+
     function loadColor(load) {
         return load >= 85 ? Theme.bad : load >= 60 ? Theme.warn : Theme.good
     }
@@ -498,6 +509,7 @@ ScrollView {
         }
 
         GpuBenchmark {
+            id: gpuCard
             Layout.fillWidth: true
             Layout.leftMargin: Theme.spacingXl
             Layout.rightMargin: Theme.spacingXl
