@@ -48,7 +48,9 @@ std::vector<std::string> hostNameServers()
     while (std::getline(conf, line)) {
         std::istringstream fields(line);
         std::string word, address;
-        if (fields >> word >> address && word == "nameserver" && address.find('.') != std::string::npos)
+        // IPv4 servers off the loopback (a local stub resolver is the host's business).
+        if (fields >> word >> address && word == "nameserver" && address.find('.') != std::string::npos &&
+            address.rfind("127.", 0) != 0)
             servers.push_back(address);
     }
     return servers;
