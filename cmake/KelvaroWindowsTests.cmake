@@ -19,6 +19,8 @@ ExternalProject_Add(kelvaro_windows
     CMAKE_GENERATOR Ninja
     CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-w64-x86_64.cmake
                -DCMAKE_BUILD_TYPE=Release ${KELVARO_WINDOWS_LAUNCHER}
+    # One job: it runs beside the main build's own jobs, which take far longer.
+    BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> -- -j1
     BUILD_ALWAYS ON
     LOG_CONFIGURE ON
     LOG_OUTPUT_ON_FAILURE ON
