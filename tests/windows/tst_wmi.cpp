@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <set>
 #include <thread>
 
@@ -131,6 +132,11 @@ TEST_CASE(wmiStringArraysJoinAndAgreeWithIpHelper)
         }
     }
     CHECK(compared > 0);
+
+    // Enumeration runs to the end: one row per adapter but the loopback.
+    const auto loopbacks = std::count_if(adapters.begin(), adapters.end(),
+                                         [](const NetworkAdapter &adapter) { return adapter.ifType == 24; });
+    CHECK_EQ(wmi->query("SELECT DeviceId FROM Win32_NetworkAdapter").size(), adapters.size() - loopbacks);
 }
 
 TEST_CASE(wmiTextArrivesAsUtf8)
