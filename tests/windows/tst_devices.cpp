@@ -148,3 +148,11 @@ TEST_CASE(driveTransportsFailCleanly)
     CHECK(pages.opened);
     CHECK(!pages.nvmeHealthLog && !pages.identify && !pages.smartData);
 }
+
+// Wine has no WLAN interfaces and no Bluetooth radio: the calls run and give nothing.
+TEST_CASE(wirelessWithoutHardwareGivesNothing)
+{
+    WindowsSource source;
+    CHECK(source.wlanInterfaces().empty());
+    CHECK(!source.bluetooth());
+}
