@@ -30,8 +30,15 @@ const char *running = "";
 LONG WINAPI crashed(EXCEPTION_POINTERS *info)
 {
     const EXCEPTION_RECORD *record = info ? info->ExceptionRecord : nullptr;
-    std::fprintf(stderr, "CRASH in %s: exception 0x%08lx at %p\n", running,
-                 record ? record->ExceptionCode : 0ul, record ? record->ExceptionAddress : nullptr);
+    void *address = record ? record->ExceptionAddress : nullptr;
+    char module[MAX_PATH] = "?";
+    HMODULE handle = nullptr;
+    if (GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                               GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                           static_cast<LPCSTR>(address), &handle))
+        GetModuleFileNameA(handle, module, sizeof module);
+    std::fprintf(stderr, "CRASH in %s: exception 0x%08lx at %p in %s\n", running,
+                 record ? record->ExceptionCode : 0ul, address, module);
     std::fflush(stderr);
     TerminateProcess(GetCurrentProcess(), 3);
     return EXCEPTION_EXECUTE_HANDLER;
