@@ -133,7 +133,6 @@ TestCase {
         compare(Sections.sectionIndex(list, "report"), 13)
         compare(Sections.sectionIndex(list, "nope"), 0)
         compare(Sections.sectionIndex(list, ""), 0)
-        compare(Sections.pageFor("cpu"), "PlaceholderPage")
     }
 
     // Records path operations instead of drawing them.
