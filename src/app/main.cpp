@@ -14,6 +14,7 @@
 #include "perf/frameclock.h"
 #include "perf/perfcontroller.h"
 #include "report/reportcontroller.h"
+#include "update/updatecontroller.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -167,6 +168,7 @@ int main(int argc, char *argv[])
     HardwareController hardware;
     PerfController perf;
     ReportController report(&hardware, &perf);
+    UpdateController update;
     LaptopController laptop(&hardware);
     appendStartupLog(QStringLiteral("controllers constructed"));
 
@@ -200,6 +202,7 @@ int main(int argc, char *argv[])
     context->setContextProperty(QStringLiteral("Hardware"), &hardware);
     context->setContextProperty(QStringLiteral("Perf"), &perf);
     context->setContextProperty(QStringLiteral("Report"), &report);
+    context->setContextProperty(QStringLiteral("Update"), &update);
     context->setContextProperty(QStringLiteral("Laptop"), &laptop);
     QObject::connect(
         &engine, &QQmlApplicationEngine::objectCreated, app.get(),
