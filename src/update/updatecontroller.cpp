@@ -57,7 +57,7 @@ QString startFailedMessage()
 UpdateController::UpdateController(QObject *parent) : UpdateController(UpdateOptions::defaults(), parent) {}
 
 UpdateController::UpdateController(UpdateOptions options, QObject *parent)
-    : QObject(parent), m_options(std::move(options)), m_network(new QNetworkAccessManager(this))
+    : QObject(parent), m_options(std::move(options))
 {
 }
 
@@ -69,6 +69,14 @@ UpdateController::~UpdateController()
 bool UpdateController::hasDownloadPage() const
 {
     return !downloadPageAddress(m_options.baseAddress).isEmpty();
+}
+
+QNetworkAccessManager *UpdateController::network()
+{
+    // Made on first use: the network stack's start-up is not paid by runs that never check.
+    if (!m_network)
+        m_network = new QNetworkAccessManager(this);
+    return m_network;
 }
 
 QNetworkRequest UpdateController::request(const QUrl &address) const
@@ -107,7 +115,7 @@ void UpdateController::checkForUpdates(bool silent)
     limits.idleMs = m_options.manifestIdleMs;
     limits.totalMs = m_options.manifestTotalMs;
     m_transfer = new UpdateTransfer(
-        m_network->get(request(address)), limits,
+        network()->get(request(address)), limits,
         [this](const QByteArray &chunk) {
             m_manifestBody += chunk;
             return true;
@@ -195,7 +203,7 @@ void UpdateController::downloadAndInstall()
     limits.maxBytes = m_expectedSize > 0 ? m_expectedSize : m_options.downloadMaxBytes;
     limits.idleMs = m_options.downloadIdleMs;
     m_transfer = new UpdateTransfer(
-        m_network->get(get), limits, [this](const QByteArray &chunk) { return m_file->write(chunk); }, this);
+        network()->get(get), limits, [this](const QByteArray &chunk) { return m_file->write(chunk); }, this);
     connect(m_transfer, &UpdateTransfer::progress, this, &UpdateController::showProgress);
     connect(m_transfer, &UpdateTransfer::finished, this, &UpdateController::install);
 }

@@ -65,6 +65,7 @@ signals:
     void progressChanged();
 
 private:
+    QNetworkAccessManager *network();
     QNetworkRequest request(const QUrl &address) const;
     void readManifest(UpdateTransfer::Outcome outcome);
     void showProgress(qint64 received, qint64 total);
@@ -74,7 +75,7 @@ private:
     void fail(const QString &message);
 
     UpdateOptions m_options;
-    QNetworkAccessManager *m_network;
+    QNetworkAccessManager *m_network = nullptr;
     UpdateTransfer *m_transfer = nullptr;
     std::unique_ptr<InstallerFile> m_file;
     QByteArray m_manifestBody;

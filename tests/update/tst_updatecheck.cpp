@@ -162,22 +162,6 @@ private slots:
         QCOMPARE(refused.errorString(), kUnreachable);
     }
 
-    void checkWhileCheckingIsIgnoredAndCancelEndsIt()
-    {
-        UpdateRig rig;
-        rig.server.serve("/Download/Kelvaro-latest.json", {200, "{\"version\": ", {}, true, 5});
-        rig.update->checkForUpdates(false);
-        rig.update->checkForUpdates(false);
-        QTRY_COMPARE(rig.server.targets().count(), 1);
-        rig.update->cancel();
-        QCOMPARE(rig.update->state(), UpdateController::Idle);
-        // The abandoned transfer's time-out no longer reports anything.
-        QTest::qWait(2000);
-        QCOMPARE(rig.update->state(), UpdateController::Idle);
-        QVERIFY(rig.update->errorString().isEmpty());
-        QCOMPARE(rig.server.targets().count(), 1);
-    }
-
     void overrideAddressReplacesTheQuery()
     {
         UpdateRig rig;

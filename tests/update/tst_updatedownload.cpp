@@ -123,28 +123,6 @@ private slots:
         QCOMPARE(rig.update->state(), UpdateController::Ready);
     }
 
-    void hostileNamesFallBack_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::newRow("encoded slashes") << "/d/..%2F..%2Fevil.exe";
-        QTest::newRow("encoded backslash") << "/d/a%5Cb.exe";
-        QTest::newRow("device") << "/d/CON.exe";
-        QTest::newRow("nul byte") << "/d/%00.exe";
-    }
-    void hostileNamesFallBack()
-    {
-        QFETCH(QString, path);
-        UpdateRig rig;
-        rig.server.serve(QUrl(path).path(QUrl::FullyEncoded), {200, installerBytes(1000)});
-        QVERIFY(rig.reachAvailable(path));
-        rig.update->downloadAndInstall();
-        QVERIFY(rig.settle());
-        QCOMPARE(rig.update->state(), UpdateController::Ready);
-        QCOMPARE(rig.update->installerPath(), rig.folder.filePath("Kelvaro-setup.exe"));
-        QCOMPARE(rig.leftInFolder(), QStringList{"Kelvaro-setup.exe"});
-        QVERIFY(!QFile::exists(rig.folder.filePath("../evil.exe")));
-    }
-
     void cancelDuringDownload()
     {
         UpdateRig rig;
@@ -164,17 +142,19 @@ private slots:
         QVERIFY(rig.started.isEmpty());
     }
 
-    void installerThatDoesNotStart()
+    void hostileNameAndInstallerThatDoesNotStart()
     {
         UpdateRig rig(true, [] { return false; });
-        rig.server.serve("/d/setup.exe", {200, installerBytes(1000)});
-        QVERIFY(rig.reachAvailable("/d/setup.exe"));
+        rig.server.serve("/d/..%2F..%2Fevil.exe", {200, installerBytes(1000)});
+        QVERIFY(rig.reachAvailable("/d/..%2F..%2Fevil.exe"));
         rig.update->downloadAndInstall();
         QVERIFY(rig.settle());
         QCOMPARE(rig.update->state(), UpdateController::Error);
         QCOMPARE(rig.update->errorString(), QStringLiteral("Không khởi chạy được trình cài đặt."));
         QCOMPARE(rig.quits, 0);
-        QCOMPARE(rig.leftInFolder(), QStringList{"setup.exe"});
+        // The name that would leave the folder gives way; the file stays for another try.
+        QCOMPARE(rig.update->installerPath(), rig.folder.filePath("Kelvaro-setup.exe"));
+        QCOMPARE(rig.leftInFolder(), QStringList{"Kelvaro-setup.exe"});
     }
 
     void withoutInstallerTheDownloadPageOpens()
