@@ -40,19 +40,24 @@ private slots:
     {
         QTest::addColumn<QString>("digest");
         QTest::addColumn<bool>("announceLength");
+        QTest::addColumn<bool>("sized");
         const QByteArray bytes = installerBytes();
-        QTest::newRow("digest") << digestOf(bytes) << true;
-        QTest::newRow("digest in upper case, no length") << digestOf(bytes).toUpper() << false;
-        QTest::newRow("no digest") << QString() << true;
+        QTest::newRow("digest") << digestOf(bytes) << true << true;
+        QTest::newRow("digest in upper case, no length") << digestOf(bytes).toUpper() << false << true;
+        QTest::newRow("no digest, no size") << QString() << true << false;
+        QTest::newRow("no total known") << QString() << false << false;
     }
     void verifiedInstallerIsStarted()
     {
         QFETCH(QString, digest);
         QFETCH(bool, announceLength);
+        QFETCH(bool, sized);
         const QByteArray bytes = installerBytes();
         UpdateRig rig;
         rig.server.serve("/d/Kelvaro-0.22.0.exe", {200, bytes, {}, announceLength});
-        QJsonObject extra{{"size", bytes.size()}};
+        QJsonObject extra;
+        if (sized)
+            extra.insert("size", bytes.size());
         if (!digest.isEmpty())
             extra.insert("sha256", " " + digest + "\n");
         QVERIFY(rig.reachAvailable("/d/Kelvaro-0.22.0.exe", extra));
@@ -73,9 +78,11 @@ private slots:
         QCOMPARE(rig.started,
                  QStringList({QDir::toNativeSeparators(path), "/SILENT", "/SUPPRESSMSGBOXES", "/NORESTART"}));
         QCOMPARE(rig.quits, 1);
-        // Without a length from the server the manifest's size gives the progress.
-        QCOMPARE(rig.update->downloadProgress(), 1.0);
-        QCOMPARE(rig.update->downloadSizeText(), QStringLiteral("98 KB / 98 KB"));
+        // Without a length from the server the manifest's size gives the progress; with neither
+        // there is none to show.
+        const bool totalKnown = announceLength || sized;
+        QCOMPARE(rig.update->downloadProgress(), totalKnown ? 1.0 : 0.0);
+        QCOMPARE(rig.update->downloadSizeText(), totalKnown ? QStringLiteral("98 KB / 98 KB") : QString());
         QVERIFY(rig.server.lastHead().contains("Cache-Control: no-cache\r\n"));
     }
 
