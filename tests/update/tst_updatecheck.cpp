@@ -143,7 +143,7 @@ private slots:
         rig.serveManifest(manifestJson("0.22.0", installerEntry(rig.server.base() + "/a.exe")));
         UpdateOptions options = UpdateOptions::defaults();
         options.currentVersion = "0.21.15";
-        options.manifestIdleMs = 1500;
+        options.manifestIdleMs = 3000;
         // The certificate is trusted only where the tests say so.
         options.baseAddress = rig.server.base();
         UpdateController untrusted(options);

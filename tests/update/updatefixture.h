@@ -52,7 +52,7 @@ struct UpdateRig {
         options.installsUpdates = installs;
         options.installerFolder = folder.path();
         options.ssl = LoopbackServer::trust();
-        options.manifestIdleMs = options.downloadIdleMs = 1500;
+        options.manifestIdleMs = options.downloadIdleMs = 3000;
         options.manifestMaxBytes = 8 * 1024;
         options.downloadMaxBytes = 256 * 1024;
         options.startInstaller = [this, startResult](const QString &program, const QStringList &arguments) {
