@@ -139,6 +139,8 @@ Item {
                                 duration: 1400
                                 loops: Animation.Infinite
                                 running: root.busy && root.head.icon === "download"
+                                // Upright again once the download is over.
+                                onRunningChanged: if (!running) headIcon.rotation = 0
                             }
                         }
                     }
