@@ -15,6 +15,7 @@
 #include "perf/frameclock.h"
 #include "perf/perfcontroller.h"
 #include "report/reportcontroller.h"
+#include "update/updatecontroller.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -206,6 +207,7 @@ int main(int argc, char *argv[])
     HardwareController hardware;
     PerfController perf;
     ReportController report(&hardware, &perf);
+    UpdateController update;
     LaptopController laptop(&hardware);
     appendStartupLog(QStringLiteral("controllers constructed"));
 
@@ -239,6 +241,7 @@ int main(int argc, char *argv[])
     context->setContextProperty(QStringLiteral("Hardware"), &hardware);
     context->setContextProperty(QStringLiteral("Perf"), &perf);
     context->setContextProperty(QStringLiteral("Report"), &report);
+    context->setContextProperty(QStringLiteral("Update"), &update);
     context->setContextProperty(QStringLiteral("Laptop"), &laptop);
     QObject::connect(
         &engine, &QQmlApplicationEngine::objectCreated, app.get(),
