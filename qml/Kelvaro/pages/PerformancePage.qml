@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
+import QtQuick.Window 2.15
 import Kelvaro 1.0
 
 ScrollView {
@@ -18,6 +19,18 @@ ScrollView {
     // Every page exists from start-up; sampling starts only once this one is looked at.
     onVisibleChanged: if (visible) Perf.startMonitor()
     Component.onCompleted: if (visible) Perf.startMonitor()
+
+    // Pages after the first are built in the background; a full inspection that reached a GPU
+    // phase before this page existed has asked for a run nobody heard, so the card catches up.
+    Window.onWindowChanged: {
+        var win = Window.window
+        if (!win || win.fullScanRunning !== true)
+            return
+        if (win.scanPhase === "gpuBench" && Perf.gpuResult.tested !== true)
+            gpuCard.startBenchmark()
+        else if (win.scanPhase === "gpuStress" && Perf.gpuResult.stressTested !== true)
+            gpuCard.startStress()
+    }
 
     // A surface scrolled out of view shades no pixels, so a GPU run brings its card into view.
     Connections {
