@@ -32,15 +32,23 @@ ScrollView {
             gpuCard.startStress()
     }
 
-    // A surface scrolled out of view shades no pixels, so a GPU run brings its card into view.
+    // A surface scrolled out of view shades no pixels, so while a GPU run lasts its card stays in
+    // view, also when the page is still being laid out as the run starts.
+    function revealGpuCard() {
+        if (gpuCard.mode === "idle")
+            return
+        var flick = page.contentItem
+        flick.contentY = Math.max(0, Math.min(gpuCard.y - Theme.spacingMd, flick.contentHeight - flick.height))
+    }
     Connections {
         target: gpuCard
-        function onModeChanged() {
-            if (gpuCard.mode === "idle")
-                return
-            var flick = page.contentItem
-            flick.contentY = Math.max(0, Math.min(gpuCard.y - Theme.spacingMd, flick.contentHeight - flick.height))
-        }
+        function onModeChanged() { page.revealGpuCard() }
+        function onYChanged() { page.revealGpuCard() }
+    }
+    Connections {
+        target: page.contentItem
+        function onContentHeightChanged() { page.revealGpuCard() }
+        function onHeightChanged() { page.revealGpuCard() }
     }
 
     function loadColor(load) {
