@@ -198,9 +198,9 @@ QVariantMap diskEntry(const QVariantMap &drive, const QVariantMap &physicalDisk,
     putText(disk, QStringLiteral("firmware"), identity.firmware);
     putText(disk, QStringLiteral("manufacturer"), diskBrand(identity.model));
 
-    const QString media = probe.media == 1   ? QStringLiteral("SSD")
-                          : probe.media == 0 ? QStringLiteral("HDD")
-                                             : storage.media;
+    const QString media = probe.media == SmartReading::kSolidState ? QStringLiteral("SSD")
+                          : probe.media == SmartReading::kRotating ? QStringLiteral("HDD")
+                                                                   : storage.media;
     putText(disk, QStringLiteral("mediaType"), media);
 
     const DiskHealthResult health = diskHealth(storage.health, probe, counter);
