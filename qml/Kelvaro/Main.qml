@@ -110,6 +110,7 @@ ApplicationWindow {
                             switch (Sections.pageFor(modelData.key)) {
                             case "DashboardPage": return dashboardPage
                             case "ReportPage": return reportPage
+                            case "DisplayPage": return displayPage
                             }
                             return placeholderPage
                         }
@@ -142,6 +143,11 @@ ApplicationWindow {
             shotDir: win.shotDir
             onExportShotsRequested: win.exportAllScreenshots(dir)
         }
+    }
+
+    Component {
+        id: displayPage
+        DisplayPage {}
     }
 
     Component {

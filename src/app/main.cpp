@@ -11,6 +11,7 @@
 #include "hardware/profile/profilejson.h"
 #include "hardware/profile/recordingsource.h"
 #include "hardware/profile/replaysource.h"
+#include "interactive/displaycontroller.h"
 #include "laptop/laptopcontroller.h"
 #include "perf/frameclock.h"
 #include "perf/perfcontroller.h"
@@ -207,6 +208,8 @@ int main(int argc, char *argv[])
     PerfController perf;
     ReportController report(&hardware, &perf);
     LaptopController laptop(&hardware);
+    DisplayController display;
+    report.setDisplayController(&display);
     appendStartupLog(QStringLiteral("controllers constructed"));
 
     if (commandLine.exportMode) {
@@ -240,6 +243,7 @@ int main(int argc, char *argv[])
     context->setContextProperty(QStringLiteral("Perf"), &perf);
     context->setContextProperty(QStringLiteral("Report"), &report);
     context->setContextProperty(QStringLiteral("Laptop"), &laptop);
+    context->setContextProperty(QStringLiteral("Display"), &display);
     QObject::connect(
         &engine, &QQmlApplicationEngine::objectCreated, app.get(),
         [](QObject *object, const QUrl &) {

@@ -19,7 +19,9 @@ var list = [
 ]
 
 // Pages that exist; every other section shows the placeholder.
-var pages = { dashboard: "DashboardPage", report: "ReportPage" }
+var pages = {
+    dashboard: "DashboardPage", display: "DisplayPage", report: "ReportPage"
+}
 
 function pageFor(key) {
     return pages.hasOwnProperty(key) ? pages[key] : "PlaceholderPage"
