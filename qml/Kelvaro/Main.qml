@@ -111,6 +111,8 @@ ApplicationWindow {
                             case "DashboardPage": return dashboardPage
                             case "ReportPage": return reportPage
                             case "DisplayPage": return displayPage
+                            case "KeyboardPage": return keyboardPage
+                            case "TouchpadPage": return touchpadPage
                             }
                             return placeholderPage
                         }
@@ -148,6 +150,16 @@ ApplicationWindow {
     Component {
         id: displayPage
         DisplayPage {}
+    }
+
+    Component {
+        id: keyboardPage
+        KeyboardPage {}
+    }
+
+    Component {
+        id: touchpadPage
+        TouchpadPage {}
     }
 
     Component {

@@ -20,7 +20,8 @@ var list = [
 
 // Pages that exist; every other section shows the placeholder.
 var pages = {
-    dashboard: "DashboardPage", display: "DisplayPage", report: "ReportPage"
+    dashboard: "DashboardPage", display: "DisplayPage", keyboard: "KeyboardPage", touchpad: "TouchpadPage",
+    report: "ReportPage"
 }
 
 function pageFor(key) {
