@@ -113,6 +113,7 @@ ApplicationWindow {
                             case "DisplayPage": return displayPage
                             case "KeyboardPage": return keyboardPage
                             case "TouchpadPage": return touchpadPage
+                            case "DevicesPage": return devicesPage
                             }
                             return placeholderPage
                         }
@@ -160,6 +161,11 @@ ApplicationWindow {
     Component {
         id: touchpadPage
         TouchpadPage {}
+    }
+
+    Component {
+        id: devicesPage
+        DevicesPage {}
     }
 
     Component {

@@ -11,6 +11,7 @@
 #include "hardware/profile/profilejson.h"
 #include "hardware/profile/recordingsource.h"
 #include "hardware/profile/replaysource.h"
+#include "interactive/audiocontroller.h"
 #include "interactive/displaycontroller.h"
 #include "laptop/laptopcontroller.h"
 #include "perf/frameclock.h"
@@ -205,6 +206,7 @@ int main(int argc, char *argv[])
     appendStartupLog(QStringLiteral("constructing controllers"));
     AppController appController;
     HardwareController hardware;
+    AudioController audio;
     PerfController perf;
     ReportController report(&hardware, &perf);
     LaptopController laptop(&hardware);
@@ -240,6 +242,7 @@ int main(int argc, char *argv[])
     QQmlContext *context = engine.rootContext();
     context->setContextProperty(QStringLiteral("App"), &appController);
     context->setContextProperty(QStringLiteral("Hardware"), &hardware);
+    context->setContextProperty(QStringLiteral("Audio"), &audio);
     context->setContextProperty(QStringLiteral("Perf"), &perf);
     context->setContextProperty(QStringLiteral("Report"), &report);
     context->setContextProperty(QStringLiteral("Laptop"), &laptop);

@@ -21,7 +21,7 @@ var list = [
 // Pages that exist; every other section shows the placeholder.
 var pages = {
     dashboard: "DashboardPage", display: "DisplayPage", keyboard: "KeyboardPage", touchpad: "TouchpadPage",
-    report: "ReportPage"
+    devices: "DevicesPage", report: "ReportPage"
 }
 
 function pageFor(key) {

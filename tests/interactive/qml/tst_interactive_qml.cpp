@@ -1,5 +1,6 @@
 #include "fakecollector.h"
 #include "hardware/hardwarecontroller.h"
+#include "interactive/audiocontroller.h"
 #include "interactive/displaycontroller.h"
 
 #include <QQmlContext>
@@ -36,6 +37,7 @@ public slots:
         auto *hardware = new HardwareController(fakeCollectorFactory(twoMonitors()), engine);
         engine->rootContext()->setContextProperty(QStringLiteral("Hardware"), hardware);
         engine->rootContext()->setContextProperty(QStringLiteral("Display"), new DisplayController(engine));
+        engine->rootContext()->setContextProperty(QStringLiteral("Audio"), new AudioController(engine));
     }
 };
 
