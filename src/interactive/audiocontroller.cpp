@@ -10,12 +10,33 @@
 
 namespace {
 
+QAudioDeviceInfo defaultDevice(QAudio::Mode mode)
+{
+    return mode == QAudio::AudioInput ? QAudioDeviceInfo::defaultInputDevice()
+                                      : QAudioDeviceInfo::defaultOutputDevice();
+}
+
+// The devices of the back end that gives the default device. On Linux the sound server's
+// devices would otherwise come after a dozen ALSA plug-in names (rate converters, jack, oss...)
+// that are no microphone or speaker to a user.
+QList<QAudioDeviceInfo> devicesOf(QAudio::Mode mode)
+{
+    const QList<QAudioDeviceInfo> all = QAudioDeviceInfo::availableDevices(mode);
+    const QAudioDeviceInfo preferred = defaultDevice(mode);
+    if (preferred.isNull())
+        return all;
+    QList<QAudioDeviceInfo> same;
+    for (const QAudioDeviceInfo &device : all)
+        if (device.realm() == preferred.realm())
+            same.append(device);
+    return same.isEmpty() ? all : same;
+}
+
 QVariantList deviceList(QAudio::Mode mode)
 {
-    const QAudioDeviceInfo preferred = mode == QAudio::AudioInput ? QAudioDeviceInfo::defaultInputDevice()
-                                                                  : QAudioDeviceInfo::defaultOutputDevice();
+    const QAudioDeviceInfo preferred = defaultDevice(mode);
     QVariantList list;
-    for (const QAudioDeviceInfo &device : QAudioDeviceInfo::availableDevices(mode))
+    for (const QAudioDeviceInfo &device : devicesOf(mode))
         list.append(
             QVariantMap{{QStringLiteral("name"), device.deviceName()},
                         {QStringLiteral("isDefault"), device.deviceName() == preferred.deviceName()}});
@@ -24,13 +45,12 @@ QVariantList deviceList(QAudio::Mode mode)
 
 QAudioDeviceInfo pickDevice(QAudio::Mode mode, int index)
 {
-    const QList<QAudioDeviceInfo> devices = QAudioDeviceInfo::availableDevices(mode);
+    const QList<QAudioDeviceInfo> devices = devicesOf(mode);
     if (devices.isEmpty())
         return {};
     if (index >= 0 && index < devices.size())
         return devices.at(index);
-    return mode == QAudio::AudioInput ? QAudioDeviceInfo::defaultInputDevice()
-                                      : QAudioDeviceInfo::defaultOutputDevice();
+    return defaultDevice(mode);
 }
 
 QAudioFormat pcmFormat(int rate, int channels)

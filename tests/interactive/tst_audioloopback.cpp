@@ -79,6 +79,18 @@ private slots:
             QSKIP("needs the private sound server that ctest starts");
     }
 
+    // Only the sound server's devices, not the ALSA plug-ins installed beside it.
+    void listsTheServersDevices()
+    {
+        AudioController audio;
+        QStringList outputs;
+        for (const QVariant &device : audio.outputs())
+            outputs << device.toMap().value("name").toString() +
+                           (device.toMap().value("isDefault").toBool() ? "*" : "");
+        QCOMPARE(outputs, QStringList({"kelvaro_sink*", "kelvaro_mic"}));
+        QCOMPARE(audio.inputs().size(), 2);
+    }
+
     void toneRecordedFromMonitor_data()
     {
         QTest::addColumn<int>("code");

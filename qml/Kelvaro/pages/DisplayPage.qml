@@ -13,6 +13,8 @@ ScrollView {
     property alias noteText: noteField.text
 
     contentWidth: availableWidth
+    // Two children (the empty state and the blocks), so the height is not inferred.
+    contentHeight: Hardware.hasScanned ? blocks.implicitHeight : availableHeight
     ScrollBar.horizontal.policy: ScrollBar.AlwaysOff
     clip: true
     background: Rectangle { color: Theme.bgBase }
@@ -118,6 +120,7 @@ ScrollView {
     }
 
     ColumnLayout {
+        id: blocks
         visible: Hardware.hasScanned
         width: page.availableWidth
         spacing: Theme.spacingLg
