@@ -106,6 +106,8 @@ ApplicationWindow {
                     model: win.sections
                     Loader {
                         active: true
+                        // Only the first tab holds up the first frame; the others are built right after.
+                        asynchronous: index !== 0
                         sourceComponent: {
                             switch (Sections.pageFor(modelData.key)) {
                             case "DashboardPage": return dashboardPage

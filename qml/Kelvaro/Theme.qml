@@ -54,7 +54,9 @@ QtObject {
         return textMuted
     }
 
+    // c may be a colour or a colour name ("white").
     function alpha(c, a) {
-        return Qt.rgba(c.r, c.g, c.b, a)
+        var q = Qt.lighter(c, 1.0)
+        return Qt.rgba(q.r, q.g, q.b, a)
     }
 }

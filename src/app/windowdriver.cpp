@@ -9,8 +9,8 @@
 
 namespace {
 
+// Every enabled phase may use its whole watchdog; the images get a fixed margin on top.
 constexpr int kPhaseWatchdogMs = 60000;
-constexpr int kScreenshotMarginMs = 180000;
 
 void connectToNotify(QObject *source, const char *property, QObject *receiver, const char *slot)
 {
@@ -35,11 +35,6 @@ WindowDriver::WindowDriver(QObject *window, Options options, QTextStream &out, Q
             SLOT(onShot(QString, QString, bool)));
 }
 
-int WindowDriver::deadlineMs(int phases)
-{
-    return phases * kPhaseWatchdogMs + kScreenshotMarginMs;
-}
-
 bool WindowDriver::running() const
 {
     return m_window->property("fullScanRunning").toBool();
@@ -59,7 +54,8 @@ void WindowDriver::start()
     }
     if (m_options.screenshotsDir.isEmpty())
         return;
-    m_deadline.start(deadlineMs(m_inspecting ? m_options.phases.size() : 0));
+    const int phases = m_inspecting ? m_options.phases.size() : 0;
+    m_deadline.start(phases * kPhaseWatchdogMs + m_options.imagesMarginMs);
     if (!running())
         beginScreenshots();
 }

@@ -17,16 +17,14 @@ class WindowDriver : public QObject {
 public:
     struct Options {
         bool inspect = false;
-        QStringList phases;     // the phases to enable; the others are off
-        QString screenshotsDir; // empty: no screenshots, the window stays open
+        QStringList phases;          // the phases to enable; the others are off
+        QString screenshotsDir;      // empty: no screenshots, the window stays open
+        int imagesMarginMs = 180000; // the images' share of the deadline (tests shorten it)
     };
 
     WindowDriver(QObject *window, Options options, QTextStream &out, QObject *parent = nullptr);
 
     void start();
-
-    // Every enabled phase may use its whole watchdog; the images get a fixed margin on top.
-    static int deadlineMs(int phases);
 
 signals:
     // stuck: the deadline passed, so work may still hang in a pool thread.

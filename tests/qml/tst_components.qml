@@ -39,6 +39,11 @@ TestCase {
         compare(createTemporaryObject(badge, testCase, { level: d.level }).baseColor, d.color)
     }
 
+    function test_alphaOfNamedAndThemeColours() {
+        compare(Theme.alpha("white", 0.5), Qt.rgba(1, 1, 1, 0.5))
+        compare(Theme.alpha(Theme.bad, 0.16), Qt.rgba(Theme.bad.r, Theme.bad.g, Theme.bad.b, 0.16))
+    }
+
     function rowsShown(item, out) {
         for (var i = 0; i < item.children.length; ++i) {
             var c = item.children[i]
@@ -128,7 +133,6 @@ TestCase {
         compare(Sections.sectionIndex(list, "report"), 13)
         compare(Sections.sectionIndex(list, "nope"), 0)
         compare(Sections.sectionIndex(list, ""), 0)
-        compare(Sections.pageFor("cpu"), "PlaceholderPage")
     }
 
     // Records path operations instead of drawing them.

@@ -19,6 +19,8 @@ TestCase {
         compare(cards.map(function(e) { return e.index }), [2, 3, 4, 5, 6, 7])
         compare(Dashboard.statusLine({ scanning: false, hasScanned: false }, false, ""),
                 "Nhấn “Quét toàn bộ” để bắt đầu")
+        compare(Dashboard.gaugeValue(false, 27), 0) // the start-up score of an empty inventory
+        compare(Dashboard.gaugeValue(true, 27), 27)
     }
 
     function test_afterAScan() {

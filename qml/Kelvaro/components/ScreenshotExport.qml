@@ -29,6 +29,7 @@ QtObject {
     property real _viewportH: 0
     property real _contentH: 0
     property int _grabSerial: 0
+    property int _waits: 0
 
     property Timer shotTimer: Timer { interval: 380; onTriggered: exp._grabPage() }
     property Timer sliceTimer: Timer { interval: 150; onTriggered: exp._grabSlice() }
@@ -69,6 +70,12 @@ QtObject {
         _fileName = Shots.fileName(_pos, sections[index].key)
         _target = dir + "/" + _fileName
         var page = pageAt(index)
+        if (!page && _waits < 10) {
+            ++_waits // a page built in the background may not be there yet
+            shotTimer.restart()
+            return
+        }
+        _waits = 0
         if (!page) {
             _pageDone(false)
             return

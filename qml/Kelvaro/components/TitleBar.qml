@@ -79,7 +79,8 @@ Rectangle {
         }
 
         Rectangle {
-            width: 160
+            // Wider than 160 only when a stage text needs it, so that it is never cut.
+            width: Math.max(160, scanRow.implicitWidth + 32)
             height: 40
             radius: Theme.radiusSm
             gradient: Gradient {
@@ -87,11 +88,10 @@ Rectangle {
                 GradientStop { position: 1; color: Theme.accent }
             }
             Row {
+                id: scanRow
                 anchors.centerIn: parent
-                width: Math.min(implicitWidth, parent.width - 16)
                 spacing: 8
                 IconGlyph {
-                    id: scanIcon
                     width: 18
                     height: 18
                     name: "speed"
@@ -99,9 +99,7 @@ Rectangle {
                     anchors.verticalCenter: parent.verticalCenter
                 }
                 Text {
-                    width: Math.min(implicitWidth, 160 - 16 - scanIcon.width - parent.spacing)
                     text: root.busy ? (root.statusText !== "" ? root.statusText : "Đang kiểm tra…") : "Quét toàn bộ"
-                    elide: Text.ElideRight
                     color: "white"
                     font.family: Theme.fontFamily
                     font.pixelSize: Theme.fontSm

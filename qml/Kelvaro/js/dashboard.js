@@ -43,6 +43,11 @@ function summary(hw) {
     ]
 }
 
+// The report is computed at start-up too; a machine not scanned yet has no score to show.
+function gaugeValue(hasScanned, overall) {
+    return hasScanned ? overall : 0
+}
+
 // One card per 280 pixels of width, at least one.
 function columns(width) {
     return Math.max(1, Math.floor(width / 280))

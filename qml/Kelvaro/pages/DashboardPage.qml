@@ -107,7 +107,7 @@ ScrollView {
                     anchors.horizontalCenter: parent.horizontalCenter
                     y: caption.y + caption.height + (statusLine.y - caption.y - caption.height - height) / 2
                     size: 150
-                    value: Report.overall
+                    value: Dashboard.gaugeValue(Hardware.hasScanned, Report.overall)
                 }
                 Text {
                     id: statusLine
