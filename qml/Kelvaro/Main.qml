@@ -180,6 +180,12 @@ ApplicationWindow {
         onScanRequested: win.runScan(options)
     }
 
+    // Above everything; once a newer release is known on Windows the way out is updating or quitting.
+    UpdateDialog {
+        update: typeof Update !== "undefined" ? Update : null
+        onQuitRequested: Qt.quit()
+    }
+
     // Shown when the integrity or debugger check raised its flag.
     Rectangle {
         visible: App.tampered || App.debuggerDetected

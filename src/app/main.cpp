@@ -17,6 +17,7 @@
 #include "perf/frameclock.h"
 #include "perf/perfcontroller.h"
 #include "report/reportcontroller.h"
+#include "update/updatecontroller.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -209,6 +210,7 @@ int main(int argc, char *argv[])
     AudioController audio;
     PerfController perf;
     ReportController report(&hardware, &perf);
+    UpdateController update;
     LaptopController laptop(&hardware);
     DisplayController display;
     report.setDisplayController(&display);
@@ -245,6 +247,7 @@ int main(int argc, char *argv[])
     context->setContextProperty(QStringLiteral("Audio"), &audio);
     context->setContextProperty(QStringLiteral("Perf"), &perf);
     context->setContextProperty(QStringLiteral("Report"), &report);
+    context->setContextProperty(QStringLiteral("Update"), &update);
     context->setContextProperty(QStringLiteral("Laptop"), &laptop);
     context->setContextProperty(QStringLiteral("Display"), &display);
     QObject::connect(
