@@ -112,6 +112,10 @@ ApplicationWindow {
                             switch (Sections.pageFor(modelData.key)) {
                             case "DashboardPage": return dashboardPage
                             case "ReportPage": return reportPage
+                            case "DisplayPage": return displayPage
+                            case "KeyboardPage": return keyboardPage
+                            case "TouchpadPage": return touchpadPage
+                            case "DevicesPage": return devicesPage
                             }
                             return placeholderPage
                         }
@@ -147,6 +151,26 @@ ApplicationWindow {
     }
 
     Component {
+        id: displayPage
+        DisplayPage {}
+    }
+
+    Component {
+        id: keyboardPage
+        KeyboardPage {}
+    }
+
+    Component {
+        id: touchpadPage
+        TouchpadPage {}
+    }
+
+    Component {
+        id: devicesPage
+        DevicesPage {}
+    }
+
+    Component {
         id: placeholderPage
         PlaceholderPage {}
     }
@@ -154,6 +178,12 @@ ApplicationWindow {
     ScanOptionsDialog {
         id: scanOptions
         onScanRequested: win.runScan(options)
+    }
+
+    // Above everything; once a newer release is known on Windows the way out is updating or quitting.
+    UpdateDialog {
+        update: typeof Update !== "undefined" ? Update : null
+        onQuitRequested: Qt.quit()
     }
 
     // Shown when the integrity or debugger check raised its flag.
