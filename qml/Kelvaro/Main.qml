@@ -120,6 +120,10 @@ ApplicationWindow {
                             case "GpuPage": return gpuPage
                             case "NetworkPage": return networkPage
                             case "PerformancePage": return performancePage
+                            case "DisplayPage": return displayPage
+                            case "KeyboardPage": return keyboardPage
+                            case "TouchpadPage": return touchpadPage
+                            case "DevicesPage": return devicesPage
                             }
                             return placeholderPage
                         }
@@ -162,6 +166,26 @@ ApplicationWindow {
     Component { id: gpuPage; GpuPage {} }
     Component { id: networkPage; NetworkPage {} }
     Component { id: performancePage; PerformancePage {} }
+
+    Component {
+        id: displayPage
+        DisplayPage {}
+    }
+
+    Component {
+        id: keyboardPage
+        KeyboardPage {}
+    }
+
+    Component {
+        id: touchpadPage
+        TouchpadPage {}
+    }
+
+    Component {
+        id: devicesPage
+        DevicesPage {}
+    }
 
     Component {
         id: placeholderPage

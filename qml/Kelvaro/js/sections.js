@@ -22,7 +22,8 @@ var list = [
 var pages = {
     dashboard: "DashboardPage", report: "ReportPage",
     system: "SystemPage", cpu: "CpuPage", ram: "RamPage", storage: "StoragePage",
-    battery: "BatteryPage", gpu: "GpuPage", network: "NetworkPage", stress: "PerformancePage"
+    battery: "BatteryPage", gpu: "GpuPage", network: "NetworkPage", stress: "PerformancePage",
+    display: "DisplayPage", keyboard: "KeyboardPage", touchpad: "TouchpadPage", devices: "DevicesPage"
 }
 
 function pageFor(key) {
