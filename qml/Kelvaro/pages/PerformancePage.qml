@@ -17,12 +17,21 @@ ScrollView {
     background: Rectangle { color: Theme.bgBase }
 
     // Every page exists from start-up; sampling starts only once this one is looked at.
-    onVisibleChanged: if (visible) Perf.startMonitor()
-    Component.onCompleted: if (visible) Perf.startMonitor()
+    onVisibleChanged: {
+        if (!visible)
+            return
+        Perf.startMonitor()
+        catchUpGpuPhase()
+    }
+    Component.onCompleted: {
+        if (visible)
+            Perf.startMonitor()
+        Qt.callLater(catchUpGpuPhase)
+    }
 
     // Pages after the first are built in the background; a full inspection that reached a GPU
     // phase before this page existed has asked for a run nobody heard, so the card catches up.
-    Window.onWindowChanged: {
+    function catchUpGpuPhase() {
         var win = Window.window
         if (!win || win.fullScanRunning !== true)
             return
@@ -31,6 +40,7 @@ ScrollView {
         else if (win.scanPhase === "gpuStress" && Perf.gpuResult.stressTested !== true)
             gpuCard.startStress()
     }
+    Window.onWindowChanged: catchUpGpuPhase()
 
     // A surface scrolled out of view shades no pixels, so while a GPU run lasts its card stays in
     // view, also when the page is still being laid out as the run starts.
