@@ -38,16 +38,17 @@ ScrollView {
         iconName: page.emptyIcon
     }
 
-    Item {
+    ColumnLayout {
         id: body
         width: page.availableWidth
-        implicitHeight: column.implicitHeight + Theme.spacingMd + Theme.spacingXl
         visible: Hardware.hasScanned
+        spacing: 0
+        Item { Layout.preferredHeight: Theme.spacingMd }
         ColumnLayout {
             id: column
-            y: Theme.spacingMd
-            width: parent.width
+            Layout.fillWidth: true
             spacing: Theme.spacingMd
         }
+        Item { Layout.preferredHeight: Theme.spacingXl }
     }
 }
