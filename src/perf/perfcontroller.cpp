@@ -51,7 +51,7 @@ PerfController::~PerfController()
     stopStress();
     // COM belongs to the worker thread: release it there before the thread stops.
     if (m_workerThread.isRunning())
-        QMetaObject::invokeMethod(m_monitor, "end", Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(m_monitor, &PerfMonitor::end, Qt::BlockingQueuedConnection);
     m_workerThread.quit();
     m_workerThread.wait(2000);
     m_benchTask.waitForFinished();
@@ -62,7 +62,7 @@ void PerfController::startMonitor()
     if (m_monitoring)
         return;
     m_monitoring = true;
-    QMetaObject::invokeMethod(m_monitor, "begin", Qt::QueuedConnection);
+    QMetaObject::invokeMethod(m_monitor, &PerfMonitor::begin, Qt::QueuedConnection);
     emit monitoringChanged();
 }
 
@@ -71,7 +71,7 @@ void PerfController::stopMonitor()
     if (!m_monitoring)
         return;
     m_monitoring = false;
-    QMetaObject::invokeMethod(m_monitor, "end", Qt::QueuedConnection);
+    QMetaObject::invokeMethod(m_monitor, &PerfMonitor::end, Qt::QueuedConnection);
     emit monitoringChanged();
 }
 
@@ -158,18 +158,19 @@ void PerfController::runBenchmark()
     m_benchmark.clear();
     emit benchChanged();
 
-    QObject *receiver = this;
+    PerfController *receiver = this;
     const BenchmarkSettings settings = m_settings.benchmark;
     const std::atomic<bool> *cancel = &m_benchCancel;
     m_benchTask = QtConcurrent::run([receiver, settings, cancel] {
         const BenchmarkProgress progress = [receiver](int percent, const QString &stage) {
-            QMetaObject::invokeMethod(receiver, "onBenchProgress", Qt::QueuedConnection, Q_ARG(int, percent),
-                                      Q_ARG(QString, stage));
+            QMetaObject::invokeMethod(
+                receiver, [receiver, percent, stage] { receiver->onBenchProgress(percent, stage); },
+                Qt::QueuedConnection);
         };
         const QVariantMap result = runCpuBenchmark(settings, progress, *cancel);
         if (!cancel->load())
-            QMetaObject::invokeMethod(receiver, "onBenchFinished", Qt::QueuedConnection,
-                                      Q_ARG(QVariantMap, result));
+            QMetaObject::invokeMethod(
+                receiver, [receiver, result] { receiver->onBenchFinished(result); }, Qt::QueuedConnection);
     });
 }
 
