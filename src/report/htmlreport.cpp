@@ -265,11 +265,11 @@ QString networkSections(const QVariantList &network, const QVariantMap &bluetoot
     return html;
 }
 
-QString screenTestHtml(const QVariantMap &screen)
+QString screenTestHtml(const ScreenTestResult &screen)
 {
-    if (!screen.value(QStringLiteral("confirmed")).toBool())
+    if (!screen.confirmed)
         return {};
-    const QString level = text(screen, "verdictLevel");
+    const QString &level = screen.verdictLevel;
     QString color = QStringLiteral("#2563eb");
     if (level == QLatin1String("ok"))
         color = QStringLiteral("#16a34a");
@@ -282,8 +282,8 @@ QString screenTestHtml(const QVariantMap &screen)
         QStringLiteral("<h3 style='color:#1f2937;margin:14px 0 4px 0;'>Kiểm tra màn hình</h3>") +
         QStringLiteral("<div style='border-left:4px solid %1;background:%2;padding:8px 10px;margin:0 0 "
                        "8px 0;font-size:12px;color:%1;'><b>%3</b></div>")
-            .arg(color, tinted(color), escapeHtml(text(screen, "verdict")));
-    const QStringList faults = screen.value(QStringLiteral("faults")).toStringList();
+            .arg(color, tinted(color), escapeHtml(screen.verdict));
+    const QStringList &faults = screen.faults;
     if (faults.isEmpty()) {
         html += QStringLiteral(
             "<p style='font-size:11px;color:#16a34a;'>Không phát hiện điểm chết · không hở sáng "
@@ -294,7 +294,7 @@ QString screenTestHtml(const QVariantMap &screen)
             html += QStringLiteral("<li>%1</li>").arg(escapeHtml(fault));
         html += QStringLiteral("</ul>");
     }
-    const QString note = text(screen, "note");
+    const QString &note = screen.note;
     if (!note.isEmpty())
         html +=
             QStringLiteral("<p style='font-size:11px;color:#6b7280;'>Ghi chú: %1</p>").arg(escapeHtml(note));
