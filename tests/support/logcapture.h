@@ -1,16 +1,18 @@
 #pragma once
 
+#include <QByteArray>
 #include <QStringList>
 
-// Collects the warnings logged while it lives.
-class WarningCapture {
+// Collects the messages of one logging category, at any level, while it lives.
+class LogCapture {
 public:
-    WarningCapture()
+    explicit LogCapture(const char *category)
     {
         lines().clear();
+        wanted() = category;
         m_previous = qInstallMessageHandler(handler);
     }
-    ~WarningCapture() { qInstallMessageHandler(m_previous); }
+    ~LogCapture() { qInstallMessageHandler(m_previous); }
     static QStringList &lines()
     {
         static QStringList captured;
@@ -18,9 +20,14 @@ public:
     }
 
 private:
-    static void handler(QtMsgType type, const QMessageLogContext &, const QString &text)
+    static QByteArray &wanted()
     {
-        if (type == QtWarningMsg)
+        static QByteArray category;
+        return category;
+    }
+    static void handler(QtMsgType, const QMessageLogContext &context, const QString &text)
+    {
+        if (context.category && wanted() == context.category)
             lines().append(text);
     }
     QtMessageHandler m_previous = nullptr;
