@@ -75,22 +75,21 @@ void PerfController::stopMonitor()
     emit monitoringChanged();
 }
 
-void PerfController::onSample(double cpu, QVariantList cores, double ramPercent, QString ramUsed,
-                              QString ramTotal, double temp, bool tempOk)
+void PerfController::onSample(const PerfSample &reading)
 {
-    m_cpuLoad = cpu;
-    m_coreLoads = std::move(cores);
-    m_ramPercent = ramPercent;
+    m_cpuLoad = reading.cpu;
+    m_coreLoads = reading.cores;
+    m_ramPercent = reading.ramPercent;
     // A failed memory reading keeps the last texts.
-    if (!ramUsed.isEmpty())
-        m_ramUsedText = std::move(ramUsed);
-    if (!ramTotal.isEmpty())
-        m_ramTotalText = std::move(ramTotal);
-    m_cpuTemp = temp;
-    m_tempAvailable = tempOk;
-    appendCapped(m_cpuHistory, cpu);
-    appendCapped(m_ramHistory, ramPercent);
-    appendCapped(m_tempHistory, tempOk ? temp : 0.0);
+    if (!reading.ramUsed.isEmpty())
+        m_ramUsedText = reading.ramUsed;
+    if (!reading.ramTotal.isEmpty())
+        m_ramTotalText = reading.ramTotal;
+    m_cpuTemp = reading.temp;
+    m_tempAvailable = reading.tempOk;
+    appendCapped(m_cpuHistory, reading.cpu);
+    appendCapped(m_ramHistory, reading.ramPercent);
+    appendCapped(m_tempHistory, reading.tempOk ? reading.temp : 0.0);
     emit sampled();
 }
 
