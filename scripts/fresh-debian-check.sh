@@ -1,0 +1,122 @@
+#!/bin/sh
+# Proves that the README's two commands work on a fresh Debian 12: makes a minimal root with
+# debootstrap, copies the committed tree (HEAD) into it, and runs ./scripts/run.sh (headless: four
+# OK lines expected) and ./scripts/test.sh inside it. With --package it also builds the Debian
+# package there and installs, runs and removes it in a second, untouched root.
+#
+# Usage (as root, with debootstrap and access to a Debian mirror):
+#   scripts/fresh-debian-check.sh [--package] [--package-only]
+# Environment:
+#   KELVARO_FRESH_DIR     where the roots are made (default: a new folder under /var/tmp)
+#   KELVARO_FRESH_MIRROR  Debian mirror (default http://deb.debian.org/debian)
+#   KELVARO_FRESH_CCACHE  a ccache folder to share with the build inside (speeds repeated checks;
+#                         the cache cannot hide a missing package, a missing header still fails)
+#   KELVARO_FRESH_KEEP=1  keep the roots afterwards
+set -eu
+cd "$(dirname "$0")/.."
+REPO=$(pwd)
+
+RUN_README=1
+PACKAGE=0
+for arg in "$@"; do
+    case "$arg" in
+        --package) PACKAGE=1 ;;
+        --package-only) PACKAGE=1; RUN_README=0 ;;
+        *) echo "usage: $0 [--package] [--package-only]" >&2; exit 2 ;;
+    esac
+done
+
+[ "$(id -u)" -eq 0 ] || { echo "fresh-debian-check: needs root (debootstrap, chroot, mount)" >&2; exit 2; }
+command -v debootstrap >/dev/null || { echo "fresh-debian-check: install debootstrap first" >&2; exit 2; }
+
+MIRROR=${KELVARO_FRESH_MIRROR:-http://deb.debian.org/debian}
+WORK=${KELVARO_FRESH_DIR:-$(mktemp -d /var/tmp/kelvaro-fresh.XXXXXX)}
+mkdir -p "$WORK"
+BUILD_ROOT="$WORK/build-root"
+CLEAN_ROOT="$WORK/clean-root"
+# Inside the root the tree sits at the same depth below /work as worktrees do here, so that a
+# shared ccache (base_dir /work) finds the same relative paths.
+TREE=/work/kelvaro
+
+step() { printf '\n=== %s (%s)\n' "$1" "$(date -u +%H:%M:%S)"; }
+
+mounted=""
+mount_root() {
+    root=$1
+    mount -t proc proc "$root/proc"
+    mount -t sysfs sys "$root/sys"
+    mount --rbind /dev "$root/dev"
+    mount --make-rslave "$root/dev"
+    mounted="$mounted $root"
+    if [ -n "${KELVARO_FRESH_CCACHE:-}" ]; then
+        mkdir -p "$root/ccache"
+        mount --bind "$KELVARO_FRESH_CCACHE" "$root/ccache"
+    fi
+    cp /etc/resolv.conf "$root/etc/resolv.conf"
+}
+unmount_all() {
+    for root in $mounted; do
+        for m in ccache dev sys proc; do
+            mountpoint -q "$root/$m" 2>/dev/null && umount -R "$root/$m"
+        done
+    done
+    mounted=""
+}
+cleanup() {
+    status=$?
+    unmount_all || true
+    if [ "${KELVARO_FRESH_KEEP:-0}" != 1 ] && [ -z "${KELVARO_FRESH_DIR:-}" ]; then
+        # --one-file-system: never follow anything that is still mounted.
+        rm -rf --one-file-system "$WORK"
+    fi
+    exit $status
+}
+trap cleanup EXIT INT TERM
+
+# Runs a shell command inside a root as root, with a clean environment and no display.
+in_root() {
+    root=$1
+    shift
+    chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb \
+        PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+        ${KELVARO_FRESH_CCACHE:+CCACHE_DIR=/ccache CCACHE_BASEDIR=/work CCACHE_HASHDIR=false} \
+        /bin/sh -c "$*"
+}
+
+started=$(date +%s)
+step "debootstrap bookworm (minbase) into $BUILD_ROOT"
+debootstrap --variant=minbase bookworm "$BUILD_ROOT" "$MIRROR" >"$WORK/debootstrap.log" 2>&1 ||
+    { tail -20 "$WORK/debootstrap.log" >&2; exit 1; }
+if [ "$PACKAGE" = 1 ]; then
+    cp -a "$BUILD_ROOT" "$CLEAN_ROOT"
+fi
+
+step "copying HEAD of $REPO"
+mkdir -p "$BUILD_ROOT$TREE"
+git -C "$REPO" archive HEAD | tar -x -C "$BUILD_ROOT$TREE"
+mount_root "$BUILD_ROOT"
+
+if [ "$RUN_README" = 1 ]; then
+    step "./scripts/run.sh"
+    in_root "$BUILD_ROOT" "cd $TREE && ./scripts/run.sh" | tee "$WORK/run.out"
+    ok_lines=$(grep -c '^OK: ' "$WORK/run.out" || true)
+    if [ "$ok_lines" -ne 4 ]; then
+        echo "fresh-debian-check: run.sh printed $ok_lines OK lines, expected 4" >&2
+        exit 1
+    fi
+    step "./scripts/test.sh"
+    in_root "$BUILD_ROOT" "cd $TREE && ./scripts/test.sh"
+fi
+
+if [ "$PACKAGE" = 1 ]; then
+    step "building the package"
+    in_root "$BUILD_ROOT" "cd $TREE && ./scripts/package.sh"
+    deb=$(ls "$BUILD_ROOT$TREE"/build/kelvaro_*.deb)
+    cp "$deb" "$CLEAN_ROOT/tmp/"
+    cp "$deb" "$WORK/"
+    unmount_all
+    mount_root "$CLEAN_ROOT"
+    sh "$REPO/scripts/package-check.sh" "$CLEAN_ROOT" "/tmp/$(basename "$deb")"
+fi
+
+step "fresh Debian 12 check passed in $(( $(date +%s) - started )) s"
