@@ -63,7 +63,13 @@ mount_root() {
 unmount_all() {
     for root in $mounted; do
         for m in ccache dev sys proc; do
-            mountpoint -q "$root/$m" 2>/dev/null && umount -R "$root/$m"
+            # A process that just ended inside may still hold /dev for a moment.
+            tries=0
+            while mountpoint -q "$root/$m" 2>/dev/null && ! umount -R "$root/$m" 2>/dev/null; do
+                tries=$((tries + 1))
+                [ $tries -lt 10 ] || { umount -R -l "$root/$m"; break; }
+                sleep 1
+            done
         done
     done
     mounted=""
@@ -85,7 +91,7 @@ in_root() {
     shift
     chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb \
         PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-        ${KELVARO_FRESH_CCACHE:+CCACHE_DIR=/ccache CCACHE_BASEDIR=/work CCACHE_HASHDIR=false} \
+        ${KELVARO_FRESH_CCACHE:+CCACHE_DIR=/ccache CCACHE_BASEDIR=/work CCACHE_NOHASHDIR=1} \
         ${DEBEMAIL:+DEBEMAIL="$DEBEMAIL" DEBFULLNAME="${DEBFULLNAME:-}"} \
         /bin/sh -c "$*"
 }
