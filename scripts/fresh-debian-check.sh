@@ -12,6 +12,7 @@
 #   KELVARO_FRESH_CCACHE  a ccache folder to share with the build inside (speeds repeated checks;
 #                         the cache cannot hide a missing package, a missing header still fails)
 #   KELVARO_FRESH_KEEP=1  keep the roots afterwards
+# Exit code: 0 passed, 1 failed, 2 bad usage, 77 this machine cannot make roots.
 set -eu
 cd "$(dirname "$0")/.."
 REPO=$(pwd)
@@ -26,7 +27,16 @@ for arg in "$@"; do
     esac
 done
 
-[ "$(id -u)" -eq 0 ] || { echo "fresh-debian-check: needs root (debootstrap, chroot, mount)" >&2; exit 2; }
+# Exit code 77: this machine cannot make a root (not root, or no right to mount).
+[ "$(id -u)" -eq 0 ] || { echo "fresh-debian-check: needs root (debootstrap, chroot, mount)" >&2; exit 77; }
+probe=$(mktemp -d)
+if ! mount -t tmpfs probe "$probe" 2>/dev/null; then
+    rmdir "$probe"
+    echo "fresh-debian-check: this machine does not allow mounting, so no root can be made" >&2
+    exit 77
+fi
+umount "$probe"
+rmdir "$probe"
 host_tools="debootstrap"
 [ "$PACKAGE" = 1 ] && host_tools="$host_tools lintian"
 for tool in $host_tools; do
@@ -47,6 +57,7 @@ TREE=/work/kelvaro
 step() { printf '\n=== %s (%s)\n' "$1" "$(date -u +%H:%M:%S)"; }
 
 mounted=""
+# mount_root ROOT [share-ccache]
 mount_root() {
     root=$1
     mount -t proc proc "$root/proc"
@@ -54,7 +65,7 @@ mount_root() {
     mount --rbind /dev "$root/dev"
     mount --make-rslave "$root/dev"
     mounted="$mounted $root"
-    if [ -n "${KELVARO_FRESH_CCACHE:-}" ]; then
+    if [ -n "${KELVARO_FRESH_CCACHE:-}" ] && [ "${2:-}" = share-ccache ]; then
         mkdir -p "$root/ccache"
         mount --bind "$KELVARO_FRESH_CCACHE" "$root/ccache"
     fi
@@ -107,7 +118,7 @@ fi
 step "copying HEAD of $REPO"
 mkdir -p "$BUILD_ROOT$TREE"
 git -C "$REPO" archive HEAD | tar -x -C "$BUILD_ROOT$TREE"
-mount_root "$BUILD_ROOT"
+mount_root "$BUILD_ROOT" share-ccache
 
 if [ "$RUN_README" = 1 ]; then
     step "./scripts/run.sh"
@@ -136,6 +147,7 @@ check_package() {
     in_root "$root" "apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
         --no-install-recommends xvfb xauth x11-utils libglib2.0-bin >/dev/null"
     snapshot "$root" >"$WORK/files-before"
+    in_root "$root" "dpkg-query -W -f '\${Package}\n'" >"$WORK/packages-before"
     in_root "$root" "DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $deb" |
         tail -3
     in_root "$root" "dpkg -L kelvaro" >"$WORK/package-files"
@@ -174,8 +186,15 @@ CHECK
     fi
 
     step "removing the package"
+    # Everything the package pulled in goes too, also what only a recommendation would keep.
     in_root "$root" "DEBIAN_FRONTEND=noninteractive apt-get purge -y -q kelvaro && \
-        DEBIAN_FRONTEND=noninteractive apt-get autoremove --purge -y -q" | tail -2
+        DEBIAN_FRONTEND=noninteractive apt-get autoremove --purge -y -q \
+        -o APT::AutoRemove::RecommendsImportant=false" | tail -2
+    in_root "$root" "dpkg-query -W -f '\${Package}\n'" >"$WORK/packages-after"
+    if ! diff "$WORK/packages-before" "$WORK/packages-after"; then
+        echo "fresh-debian-check: removal left the packages above installed" >&2
+        exit 1
+    fi
     snapshot "$root" >"$WORK/files-after"
     if ! diff "$WORK/files-before" "$WORK/files-after"; then
         echo "fresh-debian-check: removal left the files above behind" >&2
