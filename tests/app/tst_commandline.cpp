@@ -74,6 +74,27 @@ private slots:
             QVERIFY2(!parseCommandLine(QStringList{"kelvaro"} + args).error.isEmpty(),
                      qPrintable(args.join(' ')));
     }
+
+    void windowOptions()
+    {
+        const QStringList all{"hw", "cpuBench", "cpuStress", "gpuBench", "gpuStress"};
+        CommandLine line = parseCommandLine({"kelvaro", "--inspect", "-platform", "xcb"});
+        QVERIFY(line.error.isEmpty());
+        QCOMPARE(line.inspectPhases, all); // a Qt option is not a phase list
+        line = parseCommandLine({"kelvaro", "--inspect", "GPUBENCH,hw,hw", "--screenshots", "out"});
+        QCOMPARE(line.inspectPhases, (QStringList{"gpuBench", "hw"}));
+        QCOMPARE(line.screenshotsDir, QString("out"));
+        QVERIFY(!line.exportMode);
+
+        const QList<QStringList> malformed{{"--inspect", "hw,"},
+                                           {"--inspect", "cpu"},
+                                           {"--screenshots", "--inspect"},
+                                           {"--inspect", "--export"},
+                                           {"--screenshots", "d", "--record-profile", "p.json"}};
+        for (const QStringList &args : malformed)
+            QVERIFY2(!parseCommandLine(QStringList{"kelvaro"} + args).error.isEmpty(),
+                     qPrintable(args.join(' ')));
+    }
 };
 
 KELVARO_TEST(TestCommandLine)

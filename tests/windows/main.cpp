@@ -7,6 +7,7 @@
 #include <vector>
 
 int secureBootFixture(const char *expected); // tst_system.cpp
+int wirelessWithoutLibraries();              // tst_devices.cpp
 
 namespace check {
 
@@ -60,7 +61,8 @@ void fail(const char *file, int line, const std::string &message)
 } // namespace check
 
 // No arguments: every case. A case name: that case. "secure-boot EXPECTED": the registry fixture
-// check, run once per fixture by run.sh.
+// check, run once per fixture by run.sh. "without-wireless": the WLAN and Bluetooth calls with their
+// libraries disabled by run.sh.
 int main(int argc, char **argv)
 {
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
@@ -69,6 +71,8 @@ int main(int argc, char **argv)
 
     if (argc == 3 && std::strcmp(argv[1], "secure-boot") == 0)
         return secureBootFixture(argv[2]);
+    if (argc == 2 && std::strcmp(argv[1], "without-wireless") == 0)
+        return wirelessWithoutLibraries();
 
     int run = 0;
     int failed = 0;

@@ -1,7 +1,7 @@
 #!/bin/sh
-# Runs the Windows test executable under Wine: every case, then the Secure Boot check once per
-# registry fixture. Usage: run.sh <folder of tst_windows.exe>. The Wine prefix is made once
-# (wineboot takes a while) and kept in that folder.
+# Runs the Windows test executable under Wine: every case, the Secure Boot check once per registry
+# fixture, then the WLAN and Bluetooth calls with their libraries disabled. Usage: run.sh <folder of
+# tst_windows.exe>. The Wine prefix is made once (wineboot takes a while) and kept in that folder.
 set -eu
 build=$(cd "$1" && pwd)
 exe="$build/tst_windows.exe"
@@ -42,6 +42,14 @@ fixture absent REG_SZ 1
 fixture absent REG_BINARY 01000000
 fixture absent REG_QWORD 1
 wine reg delete "$key" /f >/dev/null 2>&1 || true
+
+# As on a Windows without them: a static import of either library would stop the program starting
+# (the loader's errors say which library).
+if ! WINEDEBUG=err+module WINEDLLOVERRIDES="$WINEDLLOVERRIDES;wlanapi,bthprops.cpl=" \
+    wine "$exe" without-wireless; then
+    echo "run.sh: without wlanapi.dll and bthprops.cpl the WLAN and Bluetooth check failed" >&2
+    status=1
+fi
 
 wineserver -w
 exit $status

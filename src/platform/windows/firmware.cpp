@@ -1,3 +1,4 @@
+#include "platform/windows/system_library.h"
 #include "platform/windows/windows_source.h"
 
 #include <windows.h>
@@ -11,13 +12,8 @@ using GetFirmwareTypeFunction = BOOL(WINAPI *)(FIRMWARE_TYPE *);
 // Windows 8 added the call; imported statically, the program would not start on Windows 7.
 GetFirmwareTypeFunction getFirmwareType()
 {
-    static const GetFirmwareTypeFunction function = []() -> GetFirmwareTypeFunction {
-        const HMODULE kernel32 = GetModuleHandleW(L"kernel32.dll");
-        if (!kernel32)
-            return nullptr;
-        return reinterpret_cast<GetFirmwareTypeFunction>(
-            reinterpret_cast<void *>(GetProcAddress(kernel32, "GetFirmwareType")));
-    }();
+    static const auto function =
+        systemCall<GetFirmwareTypeFunction>(systemLibrary(L"kernel32.dll"), "GetFirmwareType");
     return function;
 }
 
