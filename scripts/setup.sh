@@ -14,6 +14,7 @@ qml-module-qt-labs-platform qml-module-qttest
 libdrm-dev libdbus-1-dev libnl-genl-3-dev pci.ids dbus-daemon
 xvfb xauth libgl1-mesa-dri fonts-noto-core fonts-dejavu-core poppler-utils
 librsvg2-bin appstream desktop-file-utils dpkg-dev file
+libqt5multimedia5-plugins gstreamer1.0-plugins-good pulseaudio
 g++-mingw-w64-x86-64-posix wine wine64
 "
 
