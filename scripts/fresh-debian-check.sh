@@ -12,7 +12,7 @@
 #   KELVARO_FRESH_CCACHE  a ccache folder to share with the build inside (speeds repeated checks;
 #                         the cache cannot hide a missing package, a missing header still fails)
 #   KELVARO_FRESH_KEEP=1  keep the roots afterwards
-# Exit code: 0 passed, 1 failed, 2 bad usage, 77 this machine cannot make roots.
+# Exit code: 0 passed, 1 failed, 2 bad usage, 77 this machine cannot make roots (no rights, no mirror).
 set -eu
 cd "$(dirname "$0")/.."
 REPO=$(pwd)
@@ -109,8 +109,9 @@ in_root() {
 
 started=$(date +%s)
 step "debootstrap bookworm (minbase) into $BUILD_ROOT"
+# A root that cannot be made (mirror unreachable) says nothing about the project: 77, like no rights.
 debootstrap --variant=minbase bookworm "$BUILD_ROOT" "$MIRROR" >"$WORK/debootstrap.log" 2>&1 ||
-    { tail -20 "$WORK/debootstrap.log" >&2; exit 1; }
+    { tail -20 "$WORK/debootstrap.log" >&2; exit 77; }
 if [ "$PACKAGE" = 1 ]; then
     cp -a "$BUILD_ROOT" "$CLEAN_ROOT"
 fi
