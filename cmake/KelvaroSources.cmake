@@ -2,6 +2,10 @@
 function(kelvaro_glob_sources out)
     set(files)
     foreach(dir IN LISTS ARGN)
+        # A listed folder that is gone is a stale list, not an empty one.
+        if(NOT IS_DIRECTORY "${dir}")
+            message(FATAL_ERROR "No source folder ${dir}")
+        endif()
         file(GLOB found CONFIGURE_DEPENDS "${dir}/*.cpp" "${dir}/*.h")
         list(APPEND files ${found})
     endforeach()

@@ -9,4 +9,6 @@ if [ ! -f "$BUILD_DIR/build.ninja" ]; then
     cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE="${KELVARO_BUILD_TYPE:-RelWithDebInfo}" \
         -DCMAKE_EXPORT_COMPILE_COMMANDS=ON $LAUNCHER >/dev/null
 fi
-cmake --build "$BUILD_DIR" -- -k 0 ${KELVARO_NINJA_FLAGS:-}
+# KELVARO_BUILD_TARGETS (space-separated) builds only those targets.
+# shellcheck disable=SC2086
+cmake --build "$BUILD_DIR" ${KELVARO_BUILD_TARGETS:+--target $KELVARO_BUILD_TARGETS} -- -k 0 ${KELVARO_NINJA_FLAGS:-}

@@ -4,15 +4,16 @@
 set -eu
 
 PACKAGES="
-cmake ninja-build g++ pkg-config ccache clang-14
+cmake ninja-build g++ pkg-config ccache clang-14 libclang-rt-14-dev
 qtbase5-dev qtbase5-dev-tools qtdeclarative5-dev qtquickcontrols2-5-dev
 libqt5svg5-dev qtmultimedia5-dev
 qml-module-qtquick2 qml-module-qtquick-controls2 qml-module-qtquick-controls
 qml-module-qtquick-dialogs qml-module-qtquick-privatewidgets qml-module-qtquick-layouts
 qml-module-qtquick-window2 qml-module-qtmultimedia qml-module-qtgraphicaleffects
 qml-module-qt-labs-platform qml-module-qttest
-libdrm-dev libdbus-1-dev libnl-genl-3-dev pci.ids
+libdrm-dev libdbus-1-dev libnl-genl-3-dev pci.ids dbus-daemon
 xvfb xauth libgl1-mesa-dri fonts-noto-core fonts-dejavu-core poppler-utils
+librsvg2-bin appstream desktop-file-utils dpkg-dev file
 libqt5multimedia5-plugins gstreamer1.0-plugins-good pulseaudio
 g++-mingw-w64-x86-64-posix wine wine64
 "

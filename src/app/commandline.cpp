@@ -1,4 +1,5 @@
 #include "app/commandline.h"
+#include "app/helptext.h"
 
 #include <algorithm>
 
@@ -116,41 +117,7 @@ CommandLine parseCommandLine(const QStringList &args)
 
 QString helpText()
 {
-    return QStringLiteral(
-        "Usage: kelvaro [options]\n"
-        "\n"
-        "Inspects this PC or laptop: hardware inventory, drive health, performance, and a 0-100 score.\n"
-        "Without options the window opens.\n"
-        "\n"
-        "Options:\n"
-        "  --export [FORMAT]        No window: scan once, write the report and exit.\n"
-        "                           FORMAT is pdf (default), html, json, csv or all (pdf, html, json, csv).\n"
-        "                           Prints \"OK: <path>\" or \"FAILED: <format>\" per format.\n"
-        "                           Exit code 0: all written, 1: a format failed, 2: the scan timed out.\n"
-        "  --output DIR             With --export: write the files to DIR (created when missing)\n"
-        "                           instead of the Desktop (else Documents, else the home folder).\n"
-        "  --benchmark              With --export: run the CPU, memory and disk benchmark after the scan.\n"
-        "  --stress SECONDS         With --export: then load every processor for SECONDS (1-86400).\n"
-        "                           The score and the JSON tests include what these measured.\n"
-        "  --inspect [PHASES]       Open the window and start the full inspection at once. PHASES is a\n"
-        "                           comma list of hw, cpuBench, cpuStress, gpuBench, gpuStress (default "
-        "all).\n"
-        "  --screenshots DIR        Open the window, save every tab as an image in DIR (created when\n"
-        "                           missing) once the inspection, if any, has ended, and exit.\n"
-        "                           Prints \"OK: <path>\" or \"FAILED: <file name>\" per image.\n"
-        "                           Exit code 0: all fourteen saved, 1: an image failed.\n"
-        "  --record-profile FILE    No window: scan once and save what the system answered as a\n"
-        "                           machine profile (replay it with KELVARO_PROFILE).\n"
-        "  --version                Print the version and exit.\n"
-        "  -h, --help               Print this help and exit.\n"
-        "\n"
-        "Environment:\n"
-        "  KELVARO_PROFILE=FILE     Answer every hardware question from a recorded machine profile.\n"
-        "  KELVARO_SYSROOT=DIR      Linux: read /sys, /proc and /etc below DIR instead of /.\n"
-        "  LOCALAPPDATA, TEMP, TMP  The first one set holds the log folder Kelvaro/.\n"
-        "\n"
-        "Log: <folder>/Kelvaro/startup.log; on Linux, when none of the three is set,\n"
-        "$XDG_STATE_HOME/Kelvaro/startup.log (default ~/.local/state/Kelvaro/startup.log).\n");
+    return QString::fromUtf8(kHelpText);
 }
 
 QStringList inspectionPhases()

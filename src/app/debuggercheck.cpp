@@ -1,11 +1,6 @@
 #include "app/debuggercheck.h"
 
-#include <QFile>
 #include <QList>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 
 long long tracerPid(const QByteArray &statusText)
 {
@@ -15,16 +10,4 @@ long long tracerPid(const QByteArray &statusText)
             return line.mid(10).trimmed().toLongLong();
     }
     return 0;
-}
-
-bool debuggerAttached()
-{
-#ifdef Q_OS_WIN
-    return IsDebuggerPresent() != FALSE;
-#else
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return false;
-    return tracerPid(status.readAll()) != 0;
-#endif
 }

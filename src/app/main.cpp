@@ -189,6 +189,8 @@ int main(int argc, char *argv[])
     app->setApplicationVersion(QStringLiteral(KELVARO_VERSION));
     // Without a window these only cost start-up time (the icon alone loads the widgets library).
     if (!headless) {
+        // Desktops match the window to the installed desktop entry (and its icon) by this name.
+        QGuiApplication::setDesktopFileName(QStringLiteral("kelvaro"));
         QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/Kelvaro/resources/icons/logo.svg")));
         QQuickStyle::setStyle(QStringLiteral("Default"));
         substituteThemeFont();

@@ -17,22 +17,6 @@ QString environment(const char *name)
     return QString::fromLocal8Bit(qgetenv(name));
 }
 
-// Without LOCALAPPDATA, TEMP or TMP. The drive root is right on Windows; on Linux "/" is not
-// writable for a user and would be littered for root, so the per-user state folder is used.
-QString fallbackFolder()
-{
-#ifdef Q_OS_WIN
-    return QStringLiteral("/Kelvaro");
-#else
-    QString base = environment("XDG_STATE_HOME");
-    if (base.isEmpty()) {
-        const QString home = environment("HOME");
-        base = home.isEmpty() ? QDir::tempPath() : home + QStringLiteral("/.local/state");
-    }
-    return base + QStringLiteral("/Kelvaro");
-#endif
-}
-
 // The framework still ends the process after a fatal message once the handler returns.
 void messageHandler(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
@@ -48,7 +32,7 @@ QString startupLogPath()
         base = environment("TEMP");
     if (base.isEmpty())
         base = environment("TMP");
-    const QString folder = base.isEmpty() ? fallbackFolder() : base + QStringLiteral("/Kelvaro");
+    const QString folder = base.isEmpty() ? fallbackStartupLogFolder() : base + QStringLiteral("/Kelvaro");
     QDir().mkpath(folder);
     return folder + QStringLiteral("/startup.log");
 }

@@ -9,6 +9,8 @@
 // the per-user state folder on Linux and "/Kelvaro" at the drive root on Windows), creates it and
 // returns folder + "/startup.log".
 QString startupLogPath();
+// The folder when none of those is set (startuplog_posix.cpp, startuplog_win.cpp).
+QString fallbackStartupLogFolder();
 
 // Fixes the process-wide path; appendStartupLog writes nothing until it is set.
 void setStartupLogPath(const QString &path);

@@ -1,8 +1,7 @@
 #include "hardware/driveprobe.h"
 
 #include "hardware/drivepages.h"
-
-#include <QDebug>
+#include "hardware/storagelog.h"
 
 SmartReading probeDrive(platform::Source &source, int drive, bool ssdHint)
 {
@@ -10,6 +9,6 @@ SmartReading probeDrive(platform::Source &source, int drive, bool ssdHint)
         return {};
     const DriveHealth health = parseDrivePages(source.readDrive(drive), ssdHint);
     if (health.reading.valid && !health.attributes.empty())
-        qWarning().noquote() << smartLogLine(drive, health.reading.health, health.attributes);
+        qCInfo(lcStorage).noquote() << smartLogLine(drive, health.reading.health, health.attributes);
     return health.reading;
 }

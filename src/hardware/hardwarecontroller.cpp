@@ -32,15 +32,16 @@ void HardwareController::scan()
     m_stage = QStringLiteral("Bắt đầu quét...");
     emit progressChanged();
 
-    QObject *receiver = this;
+    HardwareController *receiver = this;
     const CollectorFactory factory = m_factory;
     m_watcher.setFuture(QtConcurrent::run([receiver, factory]() {
         std::unique_ptr<IHardwareCollector> collector = factory ? factory() : nullptr;
         if (!collector)
             return HardwareSnapshot{};
         const ScanProgress progress = [receiver](int percent, const QString &stage) {
-            QMetaObject::invokeMethod(receiver, "setProgress", Qt::QueuedConnection, Q_ARG(int, percent),
-                                      Q_ARG(QString, stage));
+            QMetaObject::invokeMethod(
+                receiver, [receiver, percent, stage] { receiver->setProgress(percent, stage); },
+                Qt::QueuedConnection);
         };
         HardwareSnapshot result = collector->collect(progress);
         collector.reset();

@@ -1,8 +1,7 @@
 #include "hardware/diskrules.h"
 #include "hardware/driveprobe.h"
+#include "hardware/storagelog.h"
 #include "hardware/windowscollector.h"
-
-#include <QDebug>
 
 QVariantList collectDisks(const CollectContext &context)
 {
@@ -29,7 +28,7 @@ QVariantList collectDisks(const CollectContext &context)
         const QVariantMap physicalDisk = rowForDevice(physicalDisks, n);
         const bool ssdHint = storageClassTexts(physicalDisk).media == QLatin1String("SSD");
         const SmartReading probe = probeDrive(context.source, n, ssdHint);
-        qWarning().noquote() << diskLogLine(n, drive, probe);
+        qCInfo(lcStorage).noquote() << diskLogLine(n, drive, probe);
         disks.append(diskEntry(drive, physicalDisk, rowForDevice(counters, n), probe));
     }
     return disks;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "interactive/screentestresult.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -16,11 +18,12 @@ class DisplayController : public QObject {
 public:
     explicit DisplayController(QObject *parent = nullptr);
 
-    QStringList faults() const { return m_faults; }
-    QString note() const { return m_note; }
-    QString verdict() const { return m_verdict; }
-    QString verdictLevel() const { return m_verdictLevel; }
-    bool confirmed() const { return m_confirmed; }
+    QStringList faults() const { return m_result.faults; }
+    QString note() const { return m_result.note; }
+    QString verdict() const { return m_result.verdict; }
+    QString verdictLevel() const { return m_result.verdictLevel; }
+    bool confirmed() const { return m_result.confirmed; }
+    const ScreenTestResult &result() const { return m_result; }
 
     // Saving again replaces the previous result.
     Q_INVOKABLE void setResult(const QStringList &faults, const QString &note, const QString &verdict,
@@ -31,9 +34,5 @@ signals:
     void changed();
 
 private:
-    QStringList m_faults;
-    QString m_note;
-    QString m_verdict;
-    QString m_verdictLevel;
-    bool m_confirmed = false;
+    ScreenTestResult m_result;
 };

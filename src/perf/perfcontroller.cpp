@@ -51,7 +51,7 @@ PerfController::~PerfController()
     stopStress();
     // COM belongs to the worker thread: release it there before the thread stops.
     if (m_workerThread.isRunning())
-        QMetaObject::invokeMethod(m_monitor, "end", Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(m_monitor, &PerfMonitor::end, Qt::BlockingQueuedConnection);
     m_workerThread.quit();
     m_workerThread.wait(2000);
     m_benchTask.waitForFinished();
@@ -62,7 +62,7 @@ void PerfController::startMonitor()
     if (m_monitoring)
         return;
     m_monitoring = true;
-    QMetaObject::invokeMethod(m_monitor, "begin", Qt::QueuedConnection);
+    QMetaObject::invokeMethod(m_monitor, &PerfMonitor::begin, Qt::QueuedConnection);
     emit monitoringChanged();
 }
 
@@ -71,26 +71,25 @@ void PerfController::stopMonitor()
     if (!m_monitoring)
         return;
     m_monitoring = false;
-    QMetaObject::invokeMethod(m_monitor, "end", Qt::QueuedConnection);
+    QMetaObject::invokeMethod(m_monitor, &PerfMonitor::end, Qt::QueuedConnection);
     emit monitoringChanged();
 }
 
-void PerfController::onSample(double cpu, QVariantList cores, double ramPercent, QString ramUsed,
-                              QString ramTotal, double temp, bool tempOk)
+void PerfController::onSample(const PerfSample &reading)
 {
-    m_cpuLoad = cpu;
-    m_coreLoads = std::move(cores);
-    m_ramPercent = ramPercent;
+    m_cpuLoad = reading.cpu;
+    m_coreLoads = reading.cores;
+    m_ramPercent = reading.ramPercent;
     // A failed memory reading keeps the last texts.
-    if (!ramUsed.isEmpty())
-        m_ramUsedText = std::move(ramUsed);
-    if (!ramTotal.isEmpty())
-        m_ramTotalText = std::move(ramTotal);
-    m_cpuTemp = temp;
-    m_tempAvailable = tempOk;
-    appendCapped(m_cpuHistory, cpu);
-    appendCapped(m_ramHistory, ramPercent);
-    appendCapped(m_tempHistory, tempOk ? temp : 0.0);
+    if (!reading.ramUsed.isEmpty())
+        m_ramUsedText = reading.ramUsed;
+    if (!reading.ramTotal.isEmpty())
+        m_ramTotalText = reading.ramTotal;
+    m_cpuTemp = reading.temp;
+    m_tempAvailable = reading.tempOk;
+    appendCapped(m_cpuHistory, reading.cpu);
+    appendCapped(m_ramHistory, reading.ramPercent);
+    appendCapped(m_tempHistory, reading.tempOk ? reading.temp : 0.0);
     emit sampled();
 }
 
@@ -158,18 +157,19 @@ void PerfController::runBenchmark()
     m_benchmark.clear();
     emit benchChanged();
 
-    QObject *receiver = this;
+    PerfController *receiver = this;
     const BenchmarkSettings settings = m_settings.benchmark;
     const std::atomic<bool> *cancel = &m_benchCancel;
     m_benchTask = QtConcurrent::run([receiver, settings, cancel] {
         const BenchmarkProgress progress = [receiver](int percent, const QString &stage) {
-            QMetaObject::invokeMethod(receiver, "onBenchProgress", Qt::QueuedConnection, Q_ARG(int, percent),
-                                      Q_ARG(QString, stage));
+            QMetaObject::invokeMethod(
+                receiver, [receiver, percent, stage] { receiver->onBenchProgress(percent, stage); },
+                Qt::QueuedConnection);
         };
         const QVariantMap result = runCpuBenchmark(settings, progress, *cancel);
         if (!cancel->load())
-            QMetaObject::invokeMethod(receiver, "onBenchFinished", Qt::QueuedConnection,
-                                      Q_ARG(QVariantMap, result));
+            QMetaObject::invokeMethod(
+                receiver, [receiver, result] { receiver->onBenchFinished(result); }, Qt::QueuedConnection);
     });
 }
 

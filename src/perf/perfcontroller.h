@@ -1,5 +1,6 @@
 #pragma once
 
+#include "perf/perfsample.h"
 #include "perf/perfsettings.h"
 
 #include <QFuture>
@@ -83,6 +84,9 @@ public:
     Q_INVOKABLE void requestGpuBenchmark();
     Q_INVOKABLE void requestGpuStress();
 
+    // One reading of the monitor, delivered queued from its thread.
+    void onSample(const PerfSample &reading);
+
 signals:
     void monitoringChanged();
     void sampled();
@@ -93,10 +97,8 @@ signals:
     void gpuStressRequested();
 
 private slots:
-    void onSample(double cpu, QVariantList cores, double ramPercent, QString ramUsed, QString ramTotal,
-                  double temp, bool tempOk);
     void onStressTick();
-    // Invoked by name, queued, from the benchmark task.
+    // Queued from the benchmark task.
     void onBenchProgress(int percent, QString stage);
     void onBenchFinished(QVariantMap result);
 

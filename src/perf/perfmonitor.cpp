@@ -8,6 +8,9 @@
 PerfMonitor::PerfMonitor(std::shared_ptr<platform::Source> source, int intervalMs, QObject *parent)
     : QObject(parent), m_source(std::move(source)), m_intervalMs(intervalMs)
 {
+    // The sample crosses from the worker thread, queued.
+    static const int registered = qRegisterMetaType<PerfSample>("PerfSample");
+    Q_UNUSED(registered)
 }
 
 PerfMonitor::~PerfMonitor()
@@ -74,5 +77,6 @@ void PerfMonitor::step()
         temp = hottestZoneCelsius(
             m_wmi->query(QStringLiteral("SELECT CurrentTemperature FROM MSAcpi_ThermalZoneTemperature")));
     const bool tempOk = temp > 0;
-    emit sample(cpu, cores, memory.percent, memory.usedText, memory.totalText, tempOk ? temp : -1.0, tempOk);
+    emit sample(PerfSample{cpu, cores, memory.percent, memory.usedText, memory.totalText,
+                           tempOk ? temp : -1.0, tempOk});
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "perf/perfsample.h"
 #include "perf/samplemath.h"
 #include "platform/source.h"
 
@@ -28,8 +29,7 @@ public slots:
     void end();
 
 signals:
-    void sample(double cpu, QVariantList cores, double ramPercent, QString ramUsed, QString ramTotal,
-                double temp, bool tempOk);
+    void sample(const PerfSample &reading);
 
 private:
     void step();

@@ -1,18 +1,19 @@
 #include "report/healthscore.h"
 
 #include "report/categoryrules.h"
+#include "report/reportpalette.h"
 
 Grade gradeFor(int overall)
 {
     if (overall >= 85)
-        return {QStringLiteral("Xuất sắc"), QStringLiteral("#16A34A")};
+        return {QStringLiteral("Xuất sắc"), QStringLiteral(REPORT_SCORE_EXCELLENT)};
     if (overall >= 70)
-        return {QStringLiteral("Tốt"), QStringLiteral("#3B82F6")};
+        return {QStringLiteral("Tốt"), QStringLiteral(REPORT_SCORE_GOOD)};
     if (overall >= 55)
-        return {QStringLiteral("Khá"), QStringLiteral("#F59E0B")};
+        return {QStringLiteral("Khá"), QStringLiteral(REPORT_SCORE_FAIR)};
     if (overall >= 40)
-        return {QStringLiteral("Trung bình"), QStringLiteral("#F97316")};
-    return {QStringLiteral("Yếu"), QStringLiteral("#DC2626")};
+        return {QStringLiteral("Trung bình"), QStringLiteral(REPORT_SCORE_MEDIOCRE)};
+    return {QStringLiteral("Yếu"), QStringLiteral(REPORT_SCORE_WEAK)};
 }
 
 int overallScore(const QVariantList &categories)

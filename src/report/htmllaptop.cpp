@@ -1,5 +1,6 @@
 #include "report/htmlparts.h"
 #include "report/htmlreport.h"
+#include "report/reportpalette.h"
 
 #include "laptop/laptopevaluation.h"
 #include "laptop/laptopidentify.h"
@@ -37,14 +38,14 @@ QString verdictBox(const QVariantMap &verdict)
 
     QString html = QStringLiteral("<div style='border-left:4px solid %1;background:%2;padding:8px 10px;"
                                   "margin:0 0 8px 0;font-size:12px;color:%1;'><b>%3</b> &nbsp; "
-                                  "<span style='color:#d97706;'>%4</span>%5<br>"
-                                  "<span style='color:#374151;font-weight:normal;'>%6</span>")
+                                  "<span style='color:" REPORT_WARN ";'>%4</span>%5<br>"
+                                  "<span style='color:" REPORT_BODY ";font-weight:normal;'>%6</span>")
                        .arg(color, tinted(color), escapeHtml(title.isEmpty() ? text : title),
                             escapeHtml(verdict.value(QStringLiteral("starText")).toString()), scorePart,
                             escapeHtml(text));
     const QStringList reasons = verdict.value(QStringLiteral("reasons")).toStringList();
     if (!reasons.isEmpty()) {
-        html += QStringLiteral("<ul style='margin:6px 0 0 18px;color:#6b7280;font-size:11px;'>");
+        html += QStringLiteral("<ul style='margin:6px 0 0 18px;color:" REPORT_MUTED ";font-size:11px;'>");
         for (const QString &reason : reasons)
             html += QStringLiteral("<li>%1</li>").arg(escapeHtml(reason));
         html += QStringLiteral("</ul>");
@@ -57,9 +58,9 @@ QString findingsTable(const QVariantList &findings)
     QString html = tableOpening();
     for (int i = 0; i < findings.size(); ++i) {
         const QVariantMap finding = findings[i].toMap();
-        html += QStringLiteral("<tr><td bgcolor='%1' width='90' style='color:#6b7280;'>%2</td>"
+        html += QStringLiteral("<tr><td bgcolor='%1' width='90' style='color:" REPORT_MUTED ";'>%2</td>"
                                "<td bgcolor='%1'><b style='color:%3;'>%4</b><br>"
-                               "<span style='color:#6b7280;'>%5</span></td></tr>")
+                               "<span style='color:" REPORT_MUTED ";'>%5</span></td></tr>")
                     .arg(stripe(i), escapeHtml(finding.value(QStringLiteral("area")).toString()),
                          severityColor(finding.value(QStringLiteral("status")).toString()),
                          escapeHtml(finding.value(QStringLiteral("label")).toString()),
@@ -91,8 +92,8 @@ QString originalityHtml(const QVariantList &findings, const QVariantMap &verdict
     if (findings.isEmpty())
         return {};
     return QStringLiteral(
-               "<h3 style='color:#1f2937;margin:14px 0 4px 0;'>Kiểm định nguyên bản (Originality "
-               "Check)</h3><p style='color:#6b7280;font-size:11px;margin:0 0 6px 0;'>Đối chiếu cấu "
+               "<h3 style='color:" REPORT_HEADING ";margin:14px 0 4px 0;'>Kiểm định nguyên bản (Originality "
+               "Check)</h3><p style='color:" REPORT_MUTED ";font-size:11px;margin:0 0 6px 0;'>Đối chiếu cấu "
                "hình hãng — phát hiện tháo lắp / độ chế</p>") +
            verdictBox(verdict) + findingsTable(findings);
 }

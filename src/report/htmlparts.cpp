@@ -1,5 +1,7 @@
 #include "report/htmlparts.h"
 
+#include "report/reportpalette.h"
+
 QString escapeHtml(const QString &text)
 {
     QString escaped = text;
@@ -22,37 +24,38 @@ QString htmlSection(const QString &title, const HtmlRows &rows)
     for (const HtmlRow &row : rows) {
         if (row.value.isEmpty())
             continue;
-        body += QStringLiteral("<tr><td bgcolor='%1' width='34%' style='color:#6b7280;'>%2</td>"
-                               "<td bgcolor='%1' style='color:#111827;'><b>%3</b></td></tr>")
+        body += QStringLiteral("<tr><td bgcolor='%1' width='34%' style='color:" REPORT_MUTED ";'>%2</td>"
+                               "<td bgcolor='%1' style='color:" REPORT_INK ";'><b>%3</b></td></tr>")
                     .arg(stripe(shown), escapeHtml(row.label), escapeHtml(row.value));
         ++shown;
     }
     if (shown == 0)
         return {};
-    return QStringLiteral("<h3 style='color:#1f2937;margin:14px 0 4px 0;'>%1</h3>").arg(escapeHtml(title)) +
+    return QStringLiteral("<h3 style='color:" REPORT_HEADING ";margin:14px 0 4px 0;'>%1</h3>")
+               .arg(escapeHtml(title)) +
            tableOpening() + body + QStringLiteral("</table>");
 }
 
 QString severityColor(const QString &level)
 {
     if (level == QLatin1String("alert"))
-        return QStringLiteral("#dc2626");
+        return QStringLiteral(REPORT_BAD);
     if (level == QLatin1String("warn"))
-        return QStringLiteral("#d97706");
+        return QStringLiteral(REPORT_WARN);
     if (level == QLatin1String("ok"))
-        return QStringLiteral("#16a34a");
-    return QStringLiteral("#2563eb");
+        return QStringLiteral(REPORT_OK);
+    return QStringLiteral(REPORT_INFO);
 }
 
 QString categoryColor(int score, bool na)
 {
     if (na)
-        return QStringLiteral("#9ca3af");
+        return QStringLiteral(REPORT_FAINT);
     if (score >= 80)
-        return QStringLiteral("#16A34A");
+        return QStringLiteral(REPORT_SCORE_EXCELLENT);
     if (score >= 60)
-        return QStringLiteral("#3B82F6");
+        return QStringLiteral(REPORT_SCORE_GOOD);
     if (score >= 40)
-        return QStringLiteral("#F59E0B");
-    return QStringLiteral("#DC2626");
+        return QStringLiteral(REPORT_SCORE_FAIR);
+    return QStringLiteral(REPORT_SCORE_WEAK);
 }

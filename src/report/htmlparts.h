@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/reportpalette.h"
+
 #include <QString>
 #include <QVector>
 
@@ -34,5 +36,5 @@ inline QString tinted(const QString &color)
 // White and light grey for alternating rows, counted from 0.
 inline QString stripe(int index)
 {
-    return index % 2 == 0 ? QStringLiteral("#ffffff") : QStringLiteral("#f3f4f6");
+    return index % 2 == 0 ? QStringLiteral(REPORT_WHITE) : QStringLiteral(REPORT_STRIPE);
 }

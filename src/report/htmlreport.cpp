@@ -1,6 +1,7 @@
 #include "report/htmlreport.h"
 
 #include "report/htmlparts.h"
+#include "report/reportpalette.h"
 
 namespace {
 
@@ -18,12 +19,14 @@ QString integer(const QVariantMap &map, const char *key)
 
 QString headerHtml(const ReportSummary &summary)
 {
-    return QStringLiteral(
-               "<table width='100%' cellpadding='0' cellspacing='0'><tr><td><span "
-               "style='font-size:22px;font-weight:bold;color:#111827;'>Kelvaro</span><br><span "
-               "style='font-size:12px;color:#6b7280;'>Phiếu kiểm định máy tính toàn diện</span></td><td "
-               "align='right' style='font-size:11px;color:#6b7280;'>Lập lúc: %1</td></tr></table><hr "
-               "style='border:1px solid #e5e7eb;'>")
+    return QStringLiteral("<table width='100%' cellpadding='0' cellspacing='0'><tr><td><span "
+                          "style='font-size:22px;font-weight:bold;color:" REPORT_INK
+                          ";'>Kelvaro</span><br><span "
+                          "style='font-size:12px;color:" REPORT_MUTED
+                          ";'>Phiếu kiểm định máy tính toàn diện</span></td><td "
+                          "align='right' style='font-size:11px;color:" REPORT_MUTED
+                          ";'>Lập lúc: %1</td></tr></table><hr "
+                          "style='border:1px solid " REPORT_RULE ";'>")
         .arg(escapeHtml(summary.generatedAt));
 }
 
@@ -35,11 +38,12 @@ QString scoreBlockHtml(const ReportSummary &summary, const HardwareSnapshot &har
     return QStringLiteral(
                "<table width='100%' cellpadding='10' cellspacing='0'><tr><td width='150' "
                "align='center' bgcolor='%1' style='border-radius:8px;'><span "
-               "style='font-size:40px;font-weight:bold;color:#ffffff;'>%2</span><br><span "
-               "style='font-size:12px;color:#ffffff;'>/ 100</span></td><td style='padding-left:16px;'>"
-               "<span style='font-size:13px;color:#6b7280;'>Xếp loại tổng thể</span><br><span "
+               "style='font-size:40px;font-weight:bold;color:" REPORT_WHITE ";'>%2</span><br><span "
+               "style='font-size:12px;color:" REPORT_WHITE
+               ";'>/ 100</span></td><td style='padding-left:16px;'>"
+               "<span style='font-size:13px;color:" REPORT_MUTED ";'>Xếp loại tổng thể</span><br><span "
                "style='font-size:26px;font-weight:bold;color:%1;'>%3</span><br><span "
-               "style='font-size:11px;color:#6b7280;'>%4</span></td></tr></table>")
+               "style='font-size:11px;color:" REPORT_MUTED ";'>%4</span></td></tr></table>")
         .arg(summary.gradeColor, QString::number(summary.overall), escapeHtml(summary.grade),
              escapeHtml(machine));
 }
@@ -48,38 +52,41 @@ QString scoreBlockHtml(const ReportSummary &summary, const HardwareSnapshot &har
 QString scoreBar(int width, const QString &color, HtmlUse use)
 {
     if (use == HtmlUse::Print && width == 0) {
-        return QStringLiteral("<table width='100%' cellpadding='0' cellspacing='0'><tr><td bgcolor='#e5e7eb' "
-                              "height='10'></td></tr></table>");
+        return QStringLiteral(
+            "<table width='100%' cellpadding='0' cellspacing='0'><tr><td bgcolor='" REPORT_RULE "' "
+            "height='10'></td></tr></table>");
     }
     return QStringLiteral(
                "<table width='100%' cellpadding='0' cellspacing='0'><tr><td bgcolor='%1' width='%2%' "
-               "height='10'></td><td bgcolor='#e5e7eb' height='10'></td></tr></table>")
+               "height='10'></td><td bgcolor='" REPORT_RULE "' height='10'></td></tr></table>")
         .arg(color, QString::number(width));
 }
 
 QString categoryTableHtml(const QVariantList &categories, HtmlUse use)
 {
     QString html =
-        QStringLiteral("<h3 style='color:#1f2937;margin:16px 0 4px 0;'>Đánh giá theo hạng mục</h3>") +
+        QStringLiteral("<h3 style='color:" REPORT_HEADING
+                       ";margin:16px 0 4px 0;'>Đánh giá theo hạng mục</h3>") +
         tableOpening() +
-        QStringLiteral("<tr bgcolor='#1f2937'><td style='color:#ffffff;'><b>Hạng mục</b></td><td "
-                       "style='color:#ffffff;' width='90' align='center'><b>Điểm</b></td><td "
-                       "style='color:#ffffff;' width='220'><b>Mức độ</b></td><td "
-                       "style='color:#ffffff;'><b>Chi tiết</b></td></tr>");
+        QStringLiteral("<tr bgcolor='" REPORT_HEADING "'><td style='color:" REPORT_WHITE
+                       ";'><b>Hạng mục</b></td><td "
+                       "style='color:" REPORT_WHITE ";' width='90' align='center'><b>Điểm</b></td><td "
+                       "style='color:" REPORT_WHITE ";' width='220'><b>Mức độ</b></td><td "
+                       "style='color:" REPORT_WHITE ";'><b>Chi tiết</b></td></tr>");
     for (const QVariant &item : categories) {
         const QVariantMap row = item.toMap();
         const bool na = row.value(QStringLiteral("na")).toBool();
         const int score = row.value(QStringLiteral("score")).toInt();
         const QString color = categoryColor(score, na);
-        html +=
-            QStringLiteral("<tr><td style='color:#111827;'><b>%1</b><br><span "
-                           "style='color:#9ca3af;font-size:10px;'>trọng số %2</span></td><td align='center' "
-                           "style='color:%3;font-size:16px;'><b>%4</b></td><td>%5</td><td "
-                           "style='color:#6b7280;'>%6</td></tr>")
-                .arg(escapeHtml(text(row, "name")),
-                     QString::number(row.value(QStringLiteral("weight")).toInt()), color,
-                     na ? QStringLiteral("N/A") : QString::number(score),
-                     scoreBar(na ? 0 : score, color, use), escapeHtml(text(row, "note")));
+        html += QStringLiteral("<tr><td style='color:" REPORT_INK ";'><b>%1</b><br><span "
+                               "style='color:" REPORT_FAINT
+                               ";font-size:10px;'>trọng số %2</span></td><td align='center' "
+                               "style='color:%3;font-size:16px;'><b>%4</b></td><td>%5</td><td "
+                               "style='color:" REPORT_MUTED ";'>%6</td></tr>")
+                    .arg(escapeHtml(text(row, "name")),
+                         QString::number(row.value(QStringLiteral("weight")).toInt()), color,
+                         na ? QStringLiteral("N/A") : QString::number(score),
+                         scoreBar(na ? 0 : score, color, use), escapeHtml(text(row, "note")));
     }
     return html + QStringLiteral("</table>");
 }
@@ -145,12 +152,13 @@ QString storageHtml(const QVariantList &disks)
 {
     if (disks.isEmpty())
         return {};
-    QString html =
-        QStringLiteral("<h3 style='color:#1f2937;margin:14px 0 4px 0;'>Ổ lưu trữ</h3><table width='100%' "
-                       "cellspacing='0' cellpadding='6' style='border-collapse:collapse;font-size:11px;'>"
-                       "<tr bgcolor='#1f2937'><td style='color:#fff;'><b>Model</b></td><td "
-                       "style='color:#fff;'><b>Loại</b></td><td style='color:#fff;'><b>Dung "
-                       "lượng</b></td><td style='color:#fff;'><b>Sức khỏe</b></td></tr>");
+    QString html = QStringLiteral(
+        "<h3 style='color:" REPORT_HEADING ";margin:14px 0 4px 0;'>Ổ lưu trữ</h3><table width='100%' "
+        "cellspacing='0' cellpadding='6' style='border-collapse:collapse;font-size:11px;'>"
+        "<tr bgcolor='" REPORT_HEADING "'><td style='color:" REPORT_WHITE_SHORT ";'><b>Model</b></td><td "
+        "style='color:" REPORT_WHITE_SHORT ";'><b>Loại</b></td><td style='color:" REPORT_WHITE_SHORT
+        ";'><b>Dung "
+        "lượng</b></td><td style='color:" REPORT_WHITE_SHORT ";'><b>Sức khỏe</b></td></tr>");
     for (int i = 0; i < disks.size(); ++i) {
         const QVariantMap disk = disks[i].toMap();
         QString health = text(disk, "health");
@@ -265,39 +273,39 @@ QString networkSections(const QVariantList &network, const QVariantMap &bluetoot
     return html;
 }
 
-QString screenTestHtml(const QVariantMap &screen)
+QString screenTestHtml(const ScreenTestResult &screen)
 {
-    if (!screen.value(QStringLiteral("confirmed")).toBool())
+    if (!screen.confirmed)
         return {};
-    const QString level = text(screen, "verdictLevel");
-    QString color = QStringLiteral("#2563eb");
+    const QString &level = screen.verdictLevel;
+    QString color = QStringLiteral(REPORT_INFO);
     if (level == QLatin1String("ok"))
-        color = QStringLiteral("#16a34a");
+        color = QStringLiteral(REPORT_OK);
     else if (level == QLatin1String("warn"))
-        color = QStringLiteral("#d97706");
+        color = QStringLiteral(REPORT_WARN);
     else if (level == QLatin1String("bad"))
-        color = QStringLiteral("#dc2626");
+        color = QStringLiteral(REPORT_BAD);
 
     QString html =
-        QStringLiteral("<h3 style='color:#1f2937;margin:14px 0 4px 0;'>Kiểm tra màn hình</h3>") +
+        QStringLiteral("<h3 style='color:" REPORT_HEADING ";margin:14px 0 4px 0;'>Kiểm tra màn hình</h3>") +
         QStringLiteral("<div style='border-left:4px solid %1;background:%2;padding:8px 10px;margin:0 0 "
                        "8px 0;font-size:12px;color:%1;'><b>%3</b></div>")
-            .arg(color, tinted(color), escapeHtml(text(screen, "verdict")));
-    const QStringList faults = screen.value(QStringLiteral("faults")).toStringList();
+            .arg(color, tinted(color), escapeHtml(screen.verdict));
+    const QStringList &faults = screen.faults;
     if (faults.isEmpty()) {
-        html += QStringLiteral(
-            "<p style='font-size:11px;color:#16a34a;'>Không phát hiện điểm chết · không hở sáng "
-            "· không sọc · không lưu ảnh.</p>");
+        html += QStringLiteral("<p style='font-size:11px;color:" REPORT_OK
+                               ";'>Không phát hiện điểm chết · không hở sáng "
+                               "· không sọc · không lưu ảnh.</p>");
     } else {
-        html += QStringLiteral("<ul style='font-size:11px;color:#374151;margin:4px 0 4px 18px;'>");
+        html += QStringLiteral("<ul style='font-size:11px;color:" REPORT_BODY ";margin:4px 0 4px 18px;'>");
         for (const QString &fault : faults)
             html += QStringLiteral("<li>%1</li>").arg(escapeHtml(fault));
         html += QStringLiteral("</ul>");
     }
-    const QString note = text(screen, "note");
+    const QString &note = screen.note;
     if (!note.isEmpty())
-        html +=
-            QStringLiteral("<p style='font-size:11px;color:#6b7280;'>Ghi chú: %1</p>").arg(escapeHtml(note));
+        html += QStringLiteral("<p style='font-size:11px;color:" REPORT_MUTED ";'>Ghi chú: %1</p>")
+                    .arg(escapeHtml(note));
     return html;
 }
 
@@ -334,7 +342,7 @@ QString reportHtml(const ReportSummary &summary, const ReportInputs &inputs, Htm
 {
     const HardwareSnapshot &hw = inputs.hardware;
     QString html =
-        QStringLiteral("<html><body style='font-family:Segoe UI,Arial,sans-serif;color:#111827;'>");
+        QStringLiteral("<html><body style='font-family:Segoe UI,Arial,sans-serif;color:" REPORT_INK ";'>");
     html += headerHtml(summary);
     html += scoreBlockHtml(summary, hw);
     html += categoryTableHtml(summary.categories, use);
@@ -348,9 +356,9 @@ QString reportHtml(const ReportSummary &summary, const ReportInputs &inputs, Htm
     html += networkSections(hw.network, hw.bluetooth);
     html += screenTestHtml(inputs.screenTest);
     html += performanceSection(inputs.benchmark, inputs.gpuResult);
-    html +=
-        QStringLiteral("<hr style='border:1px solid #e5e7eb;margin-top:18px;'><p style='font-size:10px;"
-                       "color:#9ca3af;'>Báo cáo được tạo tự động bởi Kelvaro. Điểm Kelvaro Score là đánh giá "
-                       "tham khảo dựa trên cấu hình và kết quả kiểm tra thực tế.</p></body></html>");
+    html += QStringLiteral(
+        "<hr style='border:1px solid " REPORT_RULE ";margin-top:18px;'><p style='font-size:10px;"
+        "color:" REPORT_FAINT ";'>Báo cáo được tạo tự động bởi Kelvaro. Điểm Kelvaro Score là đánh giá "
+        "tham khảo dựa trên cấu hình và kết quả kiểm tra thực tế.</p></body></html>");
     return html;
 }

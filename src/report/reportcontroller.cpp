@@ -1,6 +1,7 @@
 #include "report/reportcontroller.h"
 
 #include "hardware/hardwarecontroller.h"
+#include "interactive/displaycontroller.h"
 #include "perf/perfcontroller.h"
 #include "report/dataexports.h"
 #include "report/exportfiles.h"
@@ -16,16 +17,6 @@ namespace {
 const QStringList kFormats = {QStringLiteral("pdf"), QStringLiteral("html"), QStringLiteral("json"),
                               QStringLiteral("csv")};
 
-QVariantMap screenTestOf(const QObject *display)
-{
-    if (!display)
-        return {};
-    QVariantMap outcome;
-    for (const char *name : {"faults", "note", "verdict", "verdictLevel", "confirmed"})
-        outcome.insert(QLatin1String(name), display->property(name));
-    return outcome;
-}
-
 } // namespace
 
 ReportController::ReportController(HardwareController *hardware, PerfController *perf, QObject *parent)
@@ -34,7 +25,7 @@ ReportController::ReportController(HardwareController *hardware, PerfController 
 {
 }
 
-void ReportController::setDisplayController(QObject *display)
+void ReportController::setDisplayController(DisplayController *display)
 {
     m_display = display;
 }
@@ -59,7 +50,8 @@ ReportInputs ReportController::inputs() const
         in.gpuResult = m_perf->gpuResult();
         in.stressMaxLoad = m_perf->stressMaxLoad();
     }
-    in.screenTest = screenTestOf(m_display);
+    if (m_display)
+        in.screenTest = m_display->result();
     return in;
 }
 

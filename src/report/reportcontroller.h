@@ -13,6 +13,7 @@
 
 #include <functional>
 
+class DisplayController;
 class HardwareController;
 class PerfController;
 
@@ -32,9 +33,8 @@ public:
 
     ReportController(HardwareController *hardware, PerfController *perf, QObject *parent = nullptr);
 
-    // The screen test's controller, read through its faults, note, verdict, verdictLevel and
-    // confirmed properties; null leaves the screen block out.
-    void setDisplayController(QObject *display);
+    // The screen test's controller; null leaves the screen block out.
+    void setDisplayController(DisplayController *display);
     // Exports go here instead of the Desktop; created when missing. Empty restores the default.
     void setExportFolder(const QString &folder);
     // Tests fix the time of the computation and of the file names.
@@ -71,7 +71,7 @@ private:
 
     QPointer<HardwareController> m_hardware;
     QPointer<PerfController> m_perf;
-    QPointer<QObject> m_display;
+    QPointer<DisplayController> m_display;
     QString m_exportFolder;
     Clock m_clock;
 

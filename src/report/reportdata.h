@@ -1,6 +1,7 @@
 #pragma once
 
 #include "hardware/hardwaresnapshot.h"
+#include "interactive/screentestresult.h"
 
 #include <QString>
 #include <QVariantList>
@@ -12,8 +13,8 @@ struct ReportInputs {
     QVariantMap benchmark;
     QVariantMap gpuResult;
     double stressMaxLoad = 0;
-    // faults, note, verdict, verdictLevel, confirmed; empty without a screen-test controller
-    QVariantMap screenTest;
+    // Unconfirmed without a screen-test controller.
+    ScreenTestResult screenTest;
 };
 
 // The computed score as the pages and every export show it.

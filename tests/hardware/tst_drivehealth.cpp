@@ -4,7 +4,7 @@
 #include "hardware/profile/replaysource.h"
 #include "testdata.h"
 #include "testregistry.h"
-#include "warningcapture.h"
+#include "logcapture.h"
 
 #include <QTest>
 
@@ -318,10 +318,10 @@ private slots:
         QVERIFY(!probeDrive(source, -1, false).valid); // never asked for a negative index
         QVERIFY(!probeDrive(source, 7, true).valid);   // gone since it was listed
 
-        WarningCapture capture;
+        LogCapture capture("kelvaro.storage");
         QCOMPARE(probeDrive(source, 2, false).health, 1);
         QCOMPARE(probeDrive(source, 4, false).health, 100);
-        QCOMPARE(WarningCapture::lines(),
+        QCOMPARE(LogCapture::lines(),
                  QStringList{smartLogLine(2, 1, parseSmartAttributes(*data->drives[2].smartData))});
     }
 };

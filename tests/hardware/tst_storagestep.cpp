@@ -4,7 +4,7 @@
 #include "steprun.h"
 #include "sysroots.h"
 #include "testregistry.h"
-#include "warningcapture.h"
+#include "logcapture.h"
 
 #include <QDir>
 #include <QTest>
@@ -29,9 +29,9 @@ private slots:
     {
         const auto source = replayProfile(QStringLiteral("profiles/storage-laptop.json"));
         QVERIFY(source);
-        WarningCapture log;
+        LogCapture log("kelvaro.storage");
         const QVariantList disks = runStep(*source, collectDisks);
-        KELVARO_COMPARE_GOLDEN(linesText("disk", disks) + WarningCapture::lines().join('\n'),
+        KELVARO_COMPARE_GOLDEN(linesText("disk", disks) + LogCapture::lines().join('\n'),
                                "disks-storage-laptop.txt");
     }
 
@@ -58,9 +58,9 @@ private slots:
     void linuxTree()
     {
         auto source = mixedTree();
-        WarningCapture log;
+        LogCapture log("kelvaro.storage");
         const QVariantList disks = runStep(source, collectDisks);
-        KELVARO_COMPARE_GOLDEN(linesText("disk", disks) + WarningCapture::lines().join('\n'),
+        KELVARO_COMPARE_GOLDEN(linesText("disk", disks) + LogCapture::lines().join('\n'),
                                "disks-storage-mixed.txt");
     }
 

@@ -44,9 +44,7 @@ PerfSettings quickSettings(std::shared_ptr<FakeSource> source)
 
 void feed(PerfController &perf, double cpu, double ram, QString used, QString total, double temp, bool tempOk)
 {
-    QVERIFY(QMetaObject::invokeMethod(&perf, "onSample", Q_ARG(double, cpu), Q_ARG(QVariantList, {cpu}),
-                                      Q_ARG(double, ram), Q_ARG(QString, used), Q_ARG(QString, total),
-                                      Q_ARG(double, temp), Q_ARG(bool, tempOk)));
+    perf.onSample(PerfSample{cpu, {cpu}, ram, std::move(used), std::move(total), temp, tempOk});
 }
 
 } // namespace

@@ -33,15 +33,15 @@ private slots:
         QCOMPARE(source->timesAsked.load(), 1);
 
         QVERIFY(samples.wait(2000));
-        const QList<QVariant> first = samples.first();
+        const PerfSample first = samples.first().at(0).value<PerfSample>();
         // cpu0 was busy for 750 of 1000 units since begin; cpu1 did not advance.
-        QCOMPARE(first.at(0).toDouble(), 37.5);
-        QCOMPARE(first.at(1).toList(), (QVariantList{75.0, 0.0}));
-        QCOMPARE(first.at(2).toDouble(), 25.0);
-        QCOMPARE(first.at(3).toString(), QStringLiteral("2.0 GB"));
-        QCOMPARE(first.at(4).toString(), QStringLiteral("8.0 GB"));
-        QVERIFY(qAbs(first.at(5).toDouble() - 60.05) < 1e-9);
-        QCOMPARE(first.at(6).toBool(), true);
+        QCOMPARE(first.cpu, 37.5);
+        QCOMPARE(first.cores, (QVariantList{75.0, 0.0}));
+        QCOMPARE(first.ramPercent, 25.0);
+        QCOMPARE(first.ramUsed, QStringLiteral("2.0 GB"));
+        QCOMPARE(first.ramTotal, QStringLiteral("8.0 GB"));
+        QVERIFY(qAbs(first.temp - 60.05) < 1e-9);
+        QCOMPARE(first.tempOk, true);
         monitor.end();
     }
 
@@ -53,14 +53,14 @@ private slots:
         QSignalSpy samples(&monitor, &PerfMonitor::sample);
         monitor.begin();
         QVERIFY(samples.wait(2000));
-        const QList<QVariant> sample = samples.first();
-        QCOMPARE(sample.at(0).toDouble(), 0.0);
-        QVERIFY(sample.at(1).toList().isEmpty());
-        QCOMPARE(sample.at(2).toDouble(), 0.0);
-        QVERIFY(sample.at(3).toString().isEmpty());
-        QVERIFY(sample.at(4).toString().isEmpty());
-        QCOMPARE(sample.at(5).toDouble(), -1.0);
-        QCOMPARE(sample.at(6).toBool(), false);
+        const PerfSample sample = samples.first().at(0).value<PerfSample>();
+        QCOMPARE(sample.cpu, 0.0);
+        QVERIFY(sample.cores.isEmpty());
+        QCOMPARE(sample.ramPercent, 0.0);
+        QVERIFY(sample.ramUsed.isEmpty());
+        QVERIFY(sample.ramTotal.isEmpty());
+        QCOMPARE(sample.temp, -1.0);
+        QCOMPARE(sample.tempOk, false);
     }
 
     void endReleasesComAndBeginReconnects()

@@ -1,9 +1,9 @@
 #include "platform/linux/bluez.h"
+#include "requiredtool.h"
 #include "testregistry.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTest>
 
 #include <atomic>
@@ -183,11 +183,6 @@ private:
     std::atomic<bool> serving_{false};
 };
 
-bool haveDaemon()
-{
-    return !QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty();
-}
-
 } // namespace
 
 class TestBluez : public QObject {
@@ -232,8 +227,7 @@ private slots:
     void noBusNoBlueZ()
     {
         QVERIFY(!queryBluez("unix:path=/nonexistent/kelvaro-test-bus", 1000));
-        if (!haveDaemon())
-            QSKIP("dbus-daemon is not installed");
+        KELVARO_REQUIRE_TOOL("dbus-daemon");
         TestBus bus(TestBus::Service::None);
         QVERIFY(!bus.address().empty());
         // BlueZ is not started on demand and its absence is an immediate answer.
@@ -242,8 +236,7 @@ private slots:
 
     void answeringBlueZ()
     {
-        if (!haveDaemon())
-            QSKIP("dbus-daemon is not installed");
+        KELVARO_REQUIRE_TOOL("dbus-daemon");
         TestBus bus(TestBus::Service::Answering);
         QVERIFY(bus.serving());
         const auto objects = queryBluez(bus.address(), 5000);
@@ -253,8 +246,7 @@ private slots:
 
     void silentBlueZDoesNotHoldTheScan()
     {
-        if (!haveDaemon())
-            QSKIP("dbus-daemon is not installed");
+        KELVARO_REQUIRE_TOOL("dbus-daemon");
         TestBus bus(TestBus::Service::Silent);
         QVERIFY(bus.serving());
         QElapsedTimer clock;

@@ -89,8 +89,7 @@ private slots:
     void unconfirmedScreenTestIsLeftOut()
     {
         ReportInputs in;
-        in.screenTest = {
-            {"confirmed", false}, {"verdict", "Màn hình có lỗi"}, {"faults", QStringList{"Sọc"}}};
+        in.screenTest = {QStringList{"Sọc"}, {}, "Màn hình có lỗi", "bad", false};
         QVERIFY(!render(in).contains("Kiểm tra màn hình"));
     }
 

@@ -3,13 +3,13 @@
 #include "perf/perfcontroller.h"
 #include "report/filereveal.h"
 #include "report/reportcontroller.h"
+#include "requiredtool.h"
 #include "testdata.h"
 #include "testregistry.h"
 
 #include <QDir>
 #include <QProcess>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -102,8 +102,7 @@ private slots:
         QVERIFY(bytes.contains("/Title (" + title + ")"));
         QVERIFY(bytes.contains("/MediaBox [0 0 595"));
 
-        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
-            QSKIP("pdftotext is not installed");
+        KELVARO_REQUIRE_TOOL("pdftotext");
         QProcess text;
         text.start("pdftotext", {pdf, "-"});
         QVERIFY(text.waitForFinished(30000));

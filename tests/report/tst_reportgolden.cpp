@@ -15,7 +15,7 @@ class TestReportGolden : public QObject {
     Q_OBJECT
 
     void exportMachine(const QString &name, const std::function<void(PerfController &)> &tests,
-                       QObject *display, const QString &profile = {})
+                       DisplayController *display, const QString &profile = {})
     {
         const std::shared_ptr<platform::Source> source =
             replayProfile(profile.isEmpty() ? "report/" + name + "-profile.json" : profile);

@@ -1,0 +1,8 @@
+#include "app/debuggercheck.h"
+
+#include <windows.h>
+
+bool debuggerAttached()
+{
+    return IsDebuggerPresent() != FALSE;
+}

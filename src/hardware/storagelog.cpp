@@ -1,0 +1,3 @@
+#include "hardware/storagelog.h"
+
+Q_LOGGING_CATEGORY(lcStorage, "kelvaro.storage")
