@@ -1,5 +1,7 @@
 #include "hardware/profile/profilejson.h"
 
+#include "hardware/profile/regularfile.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -13,6 +15,8 @@
 namespace {
 
 constexpr int kFormatVersion = 1;
+// Far above any recorded machine; a bigger file is not a profile.
+constexpr qint64 kMaxProfileBytes = 32 * 1024 * 1024;
 // Integers beyond this are not exact as JSON numbers; they travel as text.
 constexpr double kExactLimit = 9007199254740992.0; // 2^53
 
@@ -665,13 +669,14 @@ ProfileParse parseProfile(const QByteArray &json, const QString &origin)
 
 ProfileParse readProfile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ProfileParse result;
-        result.error = QStringLiteral("%1: cannot read profile (%2)").arg(path, file.errorString());
+    ProfileParse result;
+    QString error;
+    const std::optional<QByteArray> bytes = readRegularFile(path, kMaxProfileBytes, &error);
+    if (!bytes) {
+        result.error = QStringLiteral("%1: cannot read profile (%2)").arg(path, error);
         return result;
     }
-    return parseProfile(file.readAll(), path);
+    return parseProfile(*bytes, path);
 }
 
 QByteArray profileToJson(const ProfileData &data)
