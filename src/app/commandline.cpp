@@ -7,21 +7,74 @@ const QStringList kAllFormats = {QStringLiteral("pdf"), QStringLiteral("html"), 
 
 constexpr int kLongestStress = 24 * 60 * 60;
 
-bool isOption(const QString &arg)
+enum class Takes { Nothing, Value, OptionalValue };
+
+struct Option {
+    const char *name;
+    Takes takes;
+};
+
+constexpr Option kOptions[] = {
+    {"--help", Takes::Nothing},          {"-h", Takes::Nothing},
+    {"--version", Takes::Nothing},       {"--export", Takes::OptionalValue},
+    {"--output", Takes::Value},          {"--benchmark", Takes::Nothing},
+    {"--stress", Takes::Value},          {"--record-profile", Takes::Value},
+    {"--inspect", Takes::OptionalValue}, {"--screenshots", Takes::Value},
+};
+
+const Option *findOption(const QString &name)
 {
-    return arg == QLatin1String("--export") || arg == QLatin1String("--record-profile") ||
-           arg == QLatin1String("--output") || arg == QLatin1String("--benchmark") ||
-           arg == QLatin1String("--stress") || arg == QLatin1String("--help") || arg == QLatin1String("-h") ||
-           arg == QLatin1String("--version");
+    for (const Option &option : kOptions) {
+        if (name == QLatin1String(option.name))
+            return &option;
+    }
+    return nullptr;
 }
 
-// The argument after an option, unless it is missing or another of our options.
-bool takeValue(const QStringList &args, int &i, QString &value)
+// An argument that looks like an option is never taken as a value, so "--export --output x"
+// exports the default format and a forgotten value is reported rather than swallowing a flag.
+bool looksLikeOption(const QString &arg)
 {
-    if (i + 1 >= args.size() || isOption(args.at(i + 1)))
-        return false;
-    value = args.at(++i);
-    return true;
+    return arg.size() > 1 && arg.startsWith(QLatin1Char('-'));
+}
+
+bool applyOption(CommandLine &line, const QString &name, const QString *value)
+{
+    if (name == QLatin1String("--help") || name == QLatin1String("-h")) {
+        line.help = true;
+    } else if (name == QLatin1String("--version")) {
+        line.version = true;
+    } else if (name == QLatin1String("--benchmark")) {
+        line.benchmark = true;
+    } else if (name == QLatin1String("--record-profile")) {
+        line.recordProfile = value ? *value : QString();
+        if (line.recordProfile.isEmpty())
+            line.error = QStringLiteral("--record-profile needs a file name");
+    } else if (name == QLatin1String("--output")) {
+        line.outputFolder = value ? *value : QString();
+        if (line.outputFolder.isEmpty())
+            line.error = QStringLiteral("--output needs a folder");
+    } else if (name == QLatin1String("--screenshots")) {
+        line.screenshotsFolder = value ? *value : QString();
+        if (line.screenshotsFolder.isEmpty())
+            line.error = QStringLiteral("--screenshots needs a folder");
+    } else if (name == QLatin1String("--stress")) {
+        bool number = false;
+        line.stressSeconds = value ? value->toInt(&number) : 0;
+        if (!number || line.stressSeconds < 1 || line.stressSeconds > kLongestStress)
+            line.error =
+                QStringLiteral("--stress needs a number of seconds from 1 to %1").arg(kLongestStress);
+    } else if (name == QLatin1String("--inspect")) {
+        line.inspect = true;
+        line.inspectPhases = value ? *value : QString();
+    } else if (name == QLatin1String("--export")) {
+        if (line.exportMode)
+            return true; // the first occurrence decides
+        line.exportMode = true;
+        const QString format = value && !value->isEmpty() ? value->toLower() : QStringLiteral("pdf");
+        line.formats = format == QLatin1String("all") ? kAllFormats : QStringList{format};
+    }
+    return line.error.isEmpty();
 }
 
 } // namespace
@@ -31,38 +84,30 @@ CommandLine parseCommandLine(const QStringList &args)
     CommandLine line;
     for (int i = 1; i < args.size(); ++i) {
         const QString &arg = args.at(i);
-        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
-            line.help = true;
-        } else if (arg == QLatin1String("--version")) {
-            line.version = true;
-        } else if (arg == QLatin1String("--record-profile")) {
-            if (!takeValue(args, i, line.recordProfile)) {
-                line.error = QStringLiteral("--record-profile needs a file name");
-                return line;
-            }
-        } else if (arg == QLatin1String("--output")) {
-            if (!takeValue(args, i, line.outputFolder) || line.outputFolder.isEmpty()) {
-                line.error = QStringLiteral("--output needs a folder");
-                return line;
-            }
-        } else if (arg == QLatin1String("--benchmark")) {
-            line.benchmark = true;
-        } else if (arg == QLatin1String("--stress")) {
-            QString value;
-            bool number = false;
-            line.stressSeconds = takeValue(args, i, value) ? value.toInt(&number) : 0;
-            if (!number || line.stressSeconds < 1 || line.stressSeconds > kLongestStress) {
-                line.error =
-                    QStringLiteral("--stress needs a number of seconds from 1 to %1").arg(kLongestStress);
-                return line;
-            }
-        } else if (arg == QLatin1String("--export") && !line.exportMode) {
-            line.exportMode = true;
-            // The next argument is the format unless it is another of our options.
-            const bool hasFormat = i + 1 < args.size() && !isOption(args.at(i + 1));
-            const QString format = hasFormat ? args.at(++i).toLower() : QStringLiteral("pdf");
-            line.formats = format == QLatin1String("all") ? kAllFormats : QStringList{format};
+        const int equals = arg.startsWith(QLatin1String("--")) ? arg.indexOf(QLatin1Char('=')) : -1;
+        const QString name = equals > 0 ? arg.left(equals) : arg;
+        const Option *option = findOption(name);
+        if (!option) {
+            line.error = looksLikeOption(arg) ? QStringLiteral("unknown option %1").arg(name)
+                                              : QStringLiteral("unexpected argument %1").arg(arg);
+            return line;
         }
+        QString value;
+        bool hasValue = false;
+        if (equals > 0) {
+            if (option->takes == Takes::Nothing) {
+                line.error = QStringLiteral("%1 takes no value").arg(name);
+                return line;
+            }
+            value = arg.mid(equals + 1);
+            hasValue = true;
+        } else if (option->takes != Takes::Nothing && i + 1 < args.size() &&
+                   !looksLikeOption(args.at(i + 1))) {
+            value = args.at(++i);
+            hasValue = true;
+        }
+        if (!applyOption(line, name, hasValue ? &value : nullptr))
+            return line;
     }
     const bool exportOptions = !line.outputFolder.isEmpty() || line.benchmark || line.stressSeconds > 0;
     if (exportOptions && !line.exportMode)
@@ -78,11 +123,13 @@ QString helpText()
         "Inspects this PC or laptop: hardware inventory, drive health, performance, and a 0-100 score.\n"
         "Without options the window opens.\n"
         "\n"
-        "Options:\n"
+        "Options (those with a value also take the form --name=value):\n"
         "  --export [FORMAT]        No window: scan once, write the report and exit.\n"
         "                           FORMAT is pdf (default), html, json, csv or all (pdf, html, json, csv).\n"
         "                           Prints \"OK: <path>\" or \"FAILED: <format>\" per format.\n"
-        "                           Exit code 0: all written, 1: a format failed, 2: the scan timed out.\n"
+        "                           Exit code 0: all written, 1: a format failed, 2: the scan timed out\n"
+        "                           or the command line is wrong, 3: a bad profile or system root.\n"
+        "                           An existing file is never replaced: a taken name gets _2, _3, ...\n"
         "  --output DIR             With --export: write the files to DIR (created when missing)\n"
         "                           instead of the Desktop (else Documents, else the home folder).\n"
         "  --benchmark              With --export: run the CPU, memory and disk benchmark after the scan.\n"
@@ -90,6 +137,8 @@ QString helpText()
         "                           The score and the JSON tests include what these measured.\n"
         "  --record-profile FILE    No window: scan once and save what the system answered as a\n"
         "                           machine profile (replay it with KELVARO_PROFILE).\n"
+        "  --inspect [PHASES]       Open the window and start the full inspection at once.\n"
+        "  --screenshots DIR        Open the window, save every tab as an image in DIR and exit.\n"
         "  --version                Print the version and exit.\n"
         "  -h, --help               Print this help and exit.\n"
         "\n"

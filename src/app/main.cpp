@@ -15,6 +15,8 @@
 #include "perf/perfcontroller.h"
 #include "report/reportcontroller.h"
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QQmlApplicationEngine>
@@ -48,16 +50,37 @@ void preferOffscreenWithoutDisplay()
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
-// KELVARO_PROFILE replaces the live system for the whole run. False when the profile is bad.
+bool displayReachable()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    return true;
+#endif
+}
+
+void refuseSource(const QString &error)
+{
+    QTextStream(stderr) << "kelvaro: " << error << Qt::endl;
+    appendStartupLog(QStringLiteral("profile rejected: ") + error);
+}
+
+// KELVARO_PROFILE replaces the live system for the whole run; KELVARO_SYSROOT moves the Linux
+// backend's root. False when either names something unusable.
 bool chooseSource()
 {
+    const QString sysRoot = qEnvironmentVariable("KELVARO_SYSROOT");
+    if (!sysRoot.isEmpty() && !QFileInfo(sysRoot).isDir()) {
+        refuseSource(QStringLiteral("%1: KELVARO_SYSROOT is not a folder").arg(sysRoot));
+        return false;
+    }
     const QString profilePath = qEnvironmentVariable("KELVARO_PROFILE");
     if (profilePath.isEmpty())
         return true;
     ProfileParse parsed = readProfile(profilePath);
     if (!parsed.data) {
-        QTextStream(stderr) << "kelvaro: " << parsed.error << Qt::endl;
-        appendStartupLog(QStringLiteral("profile rejected: ") + parsed.error);
+        refuseSource(parsed.error);
         return false;
     }
     appendStartupLog(QStringLiteral("replaying profile ") + profilePath);
@@ -115,6 +138,13 @@ int main(int argc, char *argv[])
         return 2;
     }
     const bool headless = commandLine.exportMode || !commandLine.recordProfile.isEmpty();
+    // Without a display the window's platform would abort the process with nothing said.
+    if (!headless && !displayReachable()) {
+        QTextStream(stderr) << "kelvaro: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are "
+                               "unset).\nFor a report without a window run: kelvaro --export all --output DIR"
+                            << Qt::endl;
+        return 2;
+    }
 
     setStartupLogPath(startupLogPath());
     appendStartupLog(QStringLiteral("==== startup (v" KELVARO_VERSION ") ===="));
@@ -173,9 +203,16 @@ int main(int argc, char *argv[])
     if (commandLine.exportMode) {
         if (!commandLine.outputFolder.isEmpty())
             report.setExportFolder(commandLine.outputFolder);
-        HeadlessReport run{[&report]() { report.compute(); },
-                           [&report](const QString &format) { return report.exportReport(format); },
-                           {}};
+        // One time stamp names every file of the run.
+        QDateTime stamp;
+        HeadlessReport run{
+            [&report, &stamp]() {
+                report.compute();
+                stamp = QDateTime::currentDateTime();
+            },
+            [&report, &stamp](const QString &format) { return report.exportReportAt(format, stamp); },
+            {},
+            [&report]() { return report.lastExportError(); }};
         // The order of the window's full inspection: scan, benchmark, stress test.
         if (commandLine.benchmark)
             run.phases.push_back(benchmarkPhase(perf));
