@@ -63,7 +63,7 @@ bool displayReachable()
 void refuseSource(const QString &error)
 {
     QTextStream(stderr) << "kelvaro: " << error << Qt::endl;
-    appendStartupLog(QStringLiteral("profile rejected: ") + error);
+    appendStartupLog(QStringLiteral("source refused: ") + error);
 }
 
 // KELVARO_PROFILE replaces the live system for the whole run; KELVARO_SYSROOT moves the Linux

@@ -7,7 +7,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
-#include <QTextCodec>
 
 #include <cmath>
 #include <limits>
@@ -30,11 +29,11 @@ QString fromStd(const std::string &text)
     return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
 }
 
+// Invalid sequences decode to replacement characters, so only valid UTF-8 survives the round trip.
 bool isUtf8(const std::string &bytes)
 {
-    QTextCodec::ConverterState state;
-    QTextCodec::codecForName("UTF-8")->toUnicode(bytes.data(), static_cast<int>(bytes.size()), &state);
-    return state.invalidChars == 0;
+    const QByteArray raw = QByteArray::fromRawData(bytes.data(), static_cast<int>(bytes.size()));
+    return QString::fromUtf8(raw).toUtf8() == raw;
 }
 
 // Checks types while it reads; the first fault wins and names where it was found.
