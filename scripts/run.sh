@@ -1,6 +1,6 @@
 #!/bin/sh
-# Sets up, builds and starts Kelvaro. Without a display it runs the headless
-# inspection instead and prints where the report files went.
+# Sets up, builds and opens Kelvaro's window. Without a display it runs the
+# headless inspection instead and prints where the report files went.
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
@@ -12,7 +12,7 @@ if ! ./scripts/build.sh >"$log" 2>&1; then
 fi
 rm -f "$log"
 BIN=${KELVARO_BUILD_DIR:-build}/src/kelvaro
-if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] || [ ! -f qml/Kelvaro/Main.qml ]; then
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     exec "$BIN" --export all "$@"
 fi
 exec "$BIN" "$@"

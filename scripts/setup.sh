@@ -13,6 +13,7 @@ qml-module-qtquick-window2 qml-module-qtmultimedia qml-module-qtgraphicaleffects
 qml-module-qt-labs-platform qml-module-qttest
 libdrm-dev libdbus-1-dev libnl-genl-3-dev pci.ids
 xvfb xauth libgl1-mesa-dri fonts-noto-core fonts-dejavu-core poppler-utils
+g++-mingw-w64-x86-64-posix wine wine64
 "
 
 missing=""

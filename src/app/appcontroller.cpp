@@ -40,6 +40,11 @@ QString AppController::platformName() const
     return QSysInfo::prettyProductName();
 }
 
+QString AppController::qtVersion() const
+{
+    return QString::fromLatin1(qVersion());
+}
+
 QString AppController::copyright() const
 {
     return identity::copyrightLine();

@@ -13,6 +13,8 @@ class AppController : public QObject {
     Q_PROPERTY(QString appVersion READ appVersion CONSTANT)
     Q_PROPERTY(QString platformName READ platformName CONSTANT)
     Q_PROPERTY(QString copyright READ copyright CONSTANT)
+    // The Qt library the process runs on, not the one it was built against.
+    Q_PROPERTY(QString qtVersion READ qtVersion CONSTANT)
     Q_PROPERTY(bool tampered READ tampered CONSTANT)
     Q_PROPERTY(bool debuggerDetected READ debuggerDetected CONSTANT)
     Q_PROPERTY(bool installed READ installed CONSTANT)
@@ -28,6 +30,7 @@ public:
     QString appVersion() const;
     QString platformName() const;
     QString copyright() const;
+    QString qtVersion() const;
     bool tampered() const { return m_tampered; }
     bool debuggerDetected() const { return m_debuggerDetected; }
     bool installed() const;

@@ -1,9 +1,14 @@
 #include "app/commandline.h"
 
+#include <algorithm>
+
 namespace {
 
 const QStringList kAllFormats = {QStringLiteral("pdf"), QStringLiteral("html"), QStringLiteral("json"),
                                  QStringLiteral("csv")};
+
+const QStringList kPhases = {QStringLiteral("hw"), QStringLiteral("cpuBench"), QStringLiteral("cpuStress"),
+                             QStringLiteral("gpuBench"), QStringLiteral("gpuStress")};
 
 constexpr int kLongestStress = 24 * 60 * 60;
 
@@ -12,15 +17,50 @@ enum class Takes { Nothing, Value, OptionalValue };
 struct Option {
     const char *name;
     Takes takes;
+    bool qt = false; // the GUI application object's own; passed on to it untouched
 };
 
 constexpr Option kOptions[] = {
-    {"--help", Takes::Nothing},          {"-h", Takes::Nothing},
-    {"--version", Takes::Nothing},       {"--export", Takes::OptionalValue},
-    {"--output", Takes::Value},          {"--benchmark", Takes::Nothing},
-    {"--stress", Takes::Value},          {"--record-profile", Takes::Value},
-    {"--inspect", Takes::OptionalValue}, {"--screenshots", Takes::Value},
+    {"--help", Takes::Nothing},
+    {"-h", Takes::Nothing},
+    {"--version", Takes::Nothing},
+    {"--export", Takes::OptionalValue},
+    {"--output", Takes::Value},
+    {"--benchmark", Takes::Nothing},
+    {"--stress", Takes::Value},
+    {"--record-profile", Takes::Value},
+    {"--inspect", Takes::OptionalValue},
+    {"--screenshots", Takes::Value},
+    {"-platform", Takes::Value, true},
+    {"-platformpluginpath", Takes::Value, true},
+    {"-platformtheme", Takes::Value, true},
+    {"-plugin", Takes::Value, true},
+    {"-qwindowgeometry", Takes::Value, true},
+    {"-qwindowicon", Takes::Value, true},
+    {"-qwindowtitle", Takes::Value, true},
+    {"-qmljsdebugger", Takes::Value, true},
+    {"-style", Takes::Value, true},
+    {"-display", Takes::Value, true},
+    {"-session", Takes::Value, true},
+    {"-reverse", Takes::Nothing, true},
 };
+
+// "hw,cpuBench" → the phases named (any letter case); false for an unknown or empty name.
+bool parsePhases(const QString &list, QStringList &phases)
+{
+    phases.clear();
+    for (const QString &part : list.split(QLatin1Char(','))) {
+        const QString name = part.trimmed();
+        auto it = std::find_if(kPhases.begin(), kPhases.end(), [&name](const QString &p) {
+            return p.compare(name, Qt::CaseInsensitive) == 0;
+        });
+        if (it == kPhases.end())
+            return false;
+        if (!phases.contains(*it))
+            phases << *it;
+    }
+    return true;
+}
 
 const Option *findOption(const QString &name)
 {
@@ -55,8 +95,8 @@ bool applyOption(CommandLine &line, const QString &name, const QString *value)
         if (line.outputFolder.isEmpty())
             line.error = QStringLiteral("--output needs a folder");
     } else if (name == QLatin1String("--screenshots")) {
-        line.screenshotsFolder = value ? *value : QString();
-        if (line.screenshotsFolder.isEmpty())
+        line.screenshotsDir = value ? *value : QString();
+        if (line.screenshotsDir.isEmpty())
             line.error = QStringLiteral("--screenshots needs a folder");
     } else if (name == QLatin1String("--stress")) {
         bool number = false;
@@ -66,7 +106,11 @@ bool applyOption(CommandLine &line, const QString &name, const QString *value)
                 QStringLiteral("--stress needs a number of seconds from 1 to %1").arg(kLongestStress);
     } else if (name == QLatin1String("--inspect")) {
         line.inspect = true;
-        line.inspectPhases = value ? *value : QString();
+        if (!value)
+            line.inspectPhases = kPhases;
+        else if (!parsePhases(*value, line.inspectPhases))
+            line.error =
+                QStringLiteral("--inspect takes a comma list of ") + kPhases.join(QStringLiteral(", "));
     } else if (name == QLatin1String("--export")) {
         if (line.exportMode)
             return true; // the first occurrence decides
@@ -84,7 +128,7 @@ CommandLine parseCommandLine(const QStringList &args)
     CommandLine line;
     for (int i = 1; i < args.size(); ++i) {
         const QString &arg = args.at(i);
-        const int equals = arg.startsWith(QLatin1String("--")) ? arg.indexOf(QLatin1Char('=')) : -1;
+        const int equals = looksLikeOption(arg) ? arg.indexOf(QLatin1Char('=')) : -1;
         const QString name = equals > 0 ? arg.left(equals) : arg;
         const Option *option = findOption(name);
         if (!option) {
@@ -112,6 +156,11 @@ CommandLine parseCommandLine(const QStringList &args)
     const bool exportOptions = !line.outputFolder.isEmpty() || line.benchmark || line.stressSeconds > 0;
     if (exportOptions && !line.exportMode)
         line.error = QStringLiteral("--output, --benchmark and --stress go with --export");
+    const bool windowOptions = line.inspect || !line.screenshotsDir.isEmpty();
+    if (windowOptions && (line.exportMode || !line.recordProfile.isEmpty()))
+        line.error =
+            QStringLiteral("--inspect and --screenshots open the window; they do not go with --export "
+                           "or --record-profile");
     return line;
 }
 
@@ -137,10 +186,16 @@ QString helpText()
         "                           The score and the JSON tests include what these measured.\n"
         "  --record-profile FILE    No window: scan once and save what the system answered as a\n"
         "                           machine profile (replay it with KELVARO_PROFILE).\n"
-        "  --inspect [PHASES]       Open the window and start the full inspection at once.\n"
-        "  --screenshots DIR        Open the window, save every tab as an image in DIR and exit.\n"
+        "  --inspect [PHASES]       Open the window and start the full inspection at once. PHASES is a\n"
+        "                           comma list of hw, cpuBench, cpuStress, gpuBench, gpuStress (default "
+        "all).\n"
+        "  --screenshots DIR        Open the window, save every tab as an image in DIR (created when\n"
+        "                           missing) once the inspection, if any, has ended, and exit.\n"
+        "                           Prints \"OK: <path>\" or \"FAILED: <file name>\" per image.\n"
+        "                           Exit code 0: all fourteen saved, 1: an image failed.\n"
         "  --version                Print the version and exit.\n"
         "  -h, --help               Print this help and exit.\n"
+        "Any other argument is refused, except Qt's own options for the window (-platform NAME, ...).\n"
         "\n"
         "Environment:\n"
         "  KELVARO_PROFILE=FILE     Answer every hardware question from a recorded machine profile.\n"
@@ -149,4 +204,9 @@ QString helpText()
         "\n"
         "Log: <folder>/Kelvaro/startup.log; on Linux, when none of the three is set,\n"
         "$XDG_STATE_HOME/Kelvaro/startup.log (default ~/.local/state/Kelvaro/startup.log).\n");
+}
+
+QStringList inspectionPhases()
+{
+    return kPhases;
 }

@@ -5,6 +5,7 @@
 #include "app/headlessphases.h"
 #include "app/maximizefilter.h"
 #include "app/startuplog.h"
+#include "app/windowdriver.h"
 #include "hardware/activesource.h"
 #include "hardware/hardwarecontroller.h"
 #include "hardware/profile/profilejson.h"
@@ -14,17 +15,22 @@
 #include "perf/frameclock.h"
 #include "perf/perfcontroller.h"
 #include "report/reportcontroller.h"
+#include "update/updatecontroller.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
+#include <QFont>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickStyle>
+#include <QQuickWindow>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -50,12 +56,18 @@ void preferOffscreenWithoutDisplay()
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
-bool displayReachable()
+// A platform named on the command line (-platform offscreen) or in the environment is the user's
+// choice; otherwise the window needs a display server.
+bool displayReachable(const QStringList &args)
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
-    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    const bool platformChosen = std::any_of(args.begin(), args.end(), [](const QString &arg) {
+        return arg == QLatin1String("-platform") || arg.startsWith(QLatin1String("-platform="));
+    });
+    return platformChosen || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 #else
+    Q_UNUSED(args)
     return true;
 #endif
 }
@@ -112,6 +124,31 @@ int recordProfile(HardwareController &hardware, const std::shared_ptr<RecordingS
     return runHeadlessExport(hardware, report, {QStringLiteral("profile")}, out);
 }
 
+// The theme asks for the Windows face; elsewhere the first of these that is installed covers
+// every Vietnamese letter, so no text falls back to boxes.
+void substituteThemeFont()
+{
+    QFont::insertSubstitutions(QStringLiteral("Segoe UI"),
+                               {QStringLiteral("Noto Sans"), QStringLiteral("DejaVu Sans")});
+}
+
+// A start-up milestone for the first frame the window shows (measured by bench/).
+void logFirstFrame(QObject *root)
+{
+    auto *window = qobject_cast<QQuickWindow *>(root);
+    if (!window)
+        return;
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = QObject::connect(
+        window, &QQuickWindow::frameSwapped, window,
+        [connection]() {
+            // Frames queued before the first of these ran must not log again.
+            if (QObject::disconnect(*connection))
+                appendStartupLog(QStringLiteral("first frame shown"));
+        },
+        Qt::QueuedConnection);
+}
+
 // The 60 s guard fired: the scan may be stuck in a driver call, so nothing waits for it.
 [[noreturn]] void endAfterTimeout()
 {
@@ -124,7 +161,8 @@ int recordProfile(HardwareController &hardware, const std::shared_ptr<RecordingS
 
 int main(int argc, char *argv[])
 {
-    const CommandLine commandLine = parseCommandLine(argumentList(argc, argv));
+    const QStringList arguments = argumentList(argc, argv);
+    const CommandLine commandLine = parseCommandLine(arguments);
     if (commandLine.help) {
         std::fputs(helpText().toLocal8Bit().constData(), stdout);
         return 0;
@@ -137,9 +175,17 @@ int main(int argc, char *argv[])
         QTextStream(stderr) << "kelvaro: " << commandLine.error << Qt::endl;
         return 2;
     }
+    QString screenshotsDir;
+    if (!commandLine.screenshotsDir.isEmpty()) {
+        screenshotsDir = QFileInfo(commandLine.screenshotsDir).absoluteFilePath();
+        if (!QDir().mkpath(screenshotsDir) || !QFileInfo(screenshotsDir).isDir()) {
+            QTextStream(stderr) << "kelvaro: cannot create folder " << commandLine.screenshotsDir << Qt::endl;
+            return 2;
+        }
+    }
     const bool headless = commandLine.exportMode || !commandLine.recordProfile.isEmpty();
     // Without a display the window's platform would abort the process with nothing said.
-    if (!headless && !displayReachable()) {
+    if (!headless && !displayReachable(arguments)) {
         QTextStream(stderr) << "kelvaro: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are "
                                "unset).\nFor a report without a window run: kelvaro --export all --output DIR"
                             << Qt::endl;
@@ -180,6 +226,7 @@ int main(int argc, char *argv[])
     if (!headless) {
         QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/Kelvaro/resources/icons/logo.svg")));
         QQuickStyle::setStyle(QStringLiteral("Default"));
+        substituteThemeFont();
     }
     qmlRegisterType<FrameClock>("Kelvaro", 1, 0, "FrameClock");
 
@@ -197,6 +244,7 @@ int main(int argc, char *argv[])
     HardwareController hardware;
     PerfController perf;
     ReportController report(&hardware, &perf);
+    UpdateController update;
     LaptopController laptop(&hardware);
     appendStartupLog(QStringLiteral("controllers constructed"));
 
@@ -237,6 +285,7 @@ int main(int argc, char *argv[])
     context->setContextProperty(QStringLiteral("Hardware"), &hardware);
     context->setContextProperty(QStringLiteral("Perf"), &perf);
     context->setContextProperty(QStringLiteral("Report"), &report);
+    context->setContextProperty(QStringLiteral("Update"), &update);
     context->setContextProperty(QStringLiteral("Laptop"), &laptop);
     QObject::connect(
         &engine, &QQmlApplicationEngine::objectCreated, app.get(),
@@ -252,6 +301,26 @@ int main(int argc, char *argv[])
         appendStartupLog(QStringLiteral("FAILED: no root object (QML/scene-graph init failed)"));
         return -1;
     }
+    QObject *root = engine.rootObjects().constFirst();
+    logFirstFrame(root);
+    QTextStream out(stdout);
+    WindowDriver driver(root, {commandLine.inspect, commandLine.inspectPhases, screenshotsDir}, out);
+    QObject::connect(&driver, &WindowDriver::finished, app.get(), [](int code, bool stuck) {
+        if (stuck) {
+            // Whatever did not end may hang in a driver call: nothing waits for it.
+            std::fflush(stdout);
+            std::_Exit(code);
+        }
+        QCoreApplication::exit(code);
+    });
+    driver.start();
     appendStartupLog(QStringLiteral("Main.qml loaded, entering event loop"));
-    return app->exec();
+    const int code = app->exec();
+    out.flush();
+    // A phase the watchdog skipped may still run, possibly stuck in a drive: nothing waits for it.
+    if (hardware.scanning() || perf.benchRunning()) {
+        std::fflush(stdout);
+        std::_Exit(code);
+    }
+    return code;
 }

@@ -1,5 +1,7 @@
 #include "hardware/hardwarecontroller.h"
 
+#include "hardware/gpukind.h"
+
 #include <QDateTime>
 #include <QMetaObject>
 #include <QtConcurrent>
@@ -61,4 +63,9 @@ void HardwareController::onFinished()
     m_lastScan = QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
     emit scanningChanged();
     emit dataChanged();
+}
+
+bool HardwareController::isDedicatedGpu(const QVariantMap &gpu) const
+{
+    return ::isDedicatedGpu(gpu);
 }

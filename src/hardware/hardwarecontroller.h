@@ -51,6 +51,9 @@ public:
     QVariantMap bluetooth() const { return m_snapshot.bluetooth; }
 
     Q_INVOKABLE void scan();
+    // Whether a `gpus` entry is a GPU of its own rather than the processor's graphics; the
+    // score decides by the same rule, so the pages and the GPU benchmark can agree with it.
+    Q_INVOKABLE bool isDedicatedGpu(const QVariantMap &gpu) const;
 
 signals:
     void scanningChanged();

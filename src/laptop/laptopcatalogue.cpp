@@ -309,7 +309,8 @@ QVector<LaptopModel> buildCatalogue()
         {"HP",
          "HP ProBook 640/650 G4-G8",
          {"probook 640", "probook 650", "probook 645"},
-         {},
+         // Intel boards only: the 645 of this line is the AMD model, so it must not land here.
+         {"intel"},
          "14-15\" doanh nhân",
          "Intel Kaby Lake-R / Comet Lake-U (BGA)",
          true,

@@ -35,15 +35,6 @@ bool isListedProcessor(const QString &cpuOptions, const QString &normalizedName)
     return false;
 }
 
-// The generation the machine runs: the summary's type, else the first module that names one.
-QString installedGeneration(const QVariantMap &ramSummary, const QVariantList &ramModules)
-{
-    QString generation = ddrGeneration(ramSummary.value(QStringLiteral("type")).toString());
-    for (int i = 0; generation.isEmpty() && i < ramModules.size(); ++i)
-        generation = ddrGeneration(ramModules[i].toMap().value(QStringLiteral("type")).toString());
-    return generation;
-}
-
 QVariantList mixedModuleFindings(const QVariantList &ramModules)
 {
     int counted = 0;
@@ -173,24 +164,9 @@ QVariantList boardFindings(const LaptopMatch &match, const QVariantMap &system)
     return {makeFinding(QStringLiteral("Mainboard"), QStringLiteral("Bo mạch chủ"), kInfo, detail)};
 }
 
-QVariantList memoryFindings(const LaptopMatch &match, const QVariantMap &ramSummary,
-                            const QVariantList &ramModules)
+QVariantList memoryFindings(const QVariantMap &ramSummary, const QVariantList &ramModules)
 {
-    QVariantList findings;
-    if (match.found) {
-        const QString standard = ddrGeneration(match.ramType);
-        const QString installed = installedGeneration(ramSummary, ramModules);
-        if (!standard.isEmpty() && !installed.isEmpty() && standard != installed) {
-            findings << makeFinding(
-                QStringLiteral("RAM"), QStringLiteral("RAM khác chuẩn hãng"), kAlert,
-                QStringLiteral("Hãng dùng %1 nhưng máy đang gắn %2 → nghi tháo lắp/độ chế hoặc "
-                               "nhận diện sai.")
-                    .arg(standard.toUpper(), installed.toUpper()));
-        }
-    }
-    findings << mixedModuleFindings(ramModules);
-    findings << capacityFindings(ramSummary);
-    return findings;
+    return mixedModuleFindings(ramModules) << capacityFindings(ramSummary);
 }
 
 QVariantList storageFindings(const QVariantList &disks)

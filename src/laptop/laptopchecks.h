@@ -24,6 +24,6 @@ bool cpuVendorDiffers(const QString &cpuPlatform, const QString &normalizedCpuNa
 // The checks, each giving the findings of its area in the order they are shown.
 QVariantList processorFindings(const LaptopMatch &match, const QString &cpuName);
 QVariantList boardFindings(const LaptopMatch &match, const QVariantMap &system);
-QVariantList memoryFindings(const LaptopMatch &match, const QVariantMap &ramSummary,
-                            const QVariantList &ramModules);
+// The memory generation is no finding: identification already requires it to fit.
+QVariantList memoryFindings(const QVariantMap &ramSummary, const QVariantList &ramModules);
 QVariantList storageFindings(const QVariantList &disks);

@@ -1,6 +1,5 @@
 #include "laptop/laptopevaluation.h"
 
-#include "laptop/laptopcatalogue.h"
 #include "laptop/laptopchecks.h"
 #include "laptop/laptopidentify.h"
 #include "laptop/laptopverdict.h"
@@ -18,18 +17,14 @@ QVariantMap evaluateLaptop(const QVariantMap &system, const QVariantMap &cpu, co
         return result;
     }
 
-    const QString cpuName = cpu.value(QStringLiteral("name")).toString();
-    const LaptopMatch match =
-        identifyLaptop(laptopCatalogue(), system.value(QStringLiteral("manufacturer")).toString(),
-                       system.value(QStringLiteral("model")).toString(),
-                       system.value(QStringLiteral("family")).toString(), cpuName);
+    const LaptopMatch match = identifyMachine(system, cpu, ramSummary, ramModules);
     result.insert(QStringLiteral("board"), boardMap(match));
 
-    QVariantList findings = processorFindings(match, cpuName);
+    QVariantList findings = processorFindings(match, cpu.value(QStringLiteral("name")).toString());
     findings << boardFindings(match, system);
-    findings << memoryFindings(match, ramSummary, ramModules);
+    findings << memoryFindings(ramSummary, ramModules);
     findings << storageFindings(disks);
     result.insert(QStringLiteral("findings"), findings);
-    result.insert(QStringLiteral("verdict"), laptopVerdict(findings));
+    result.insert(QStringLiteral("verdict"), laptopVerdict(findings, match.found));
     return result;
 }

@@ -1,5 +1,8 @@
 #include "laptop/laptopidentify.h"
 
+#include "laptop/laptopcatalogue.h"
+#include "laptop/laptopchecks.h"
+
 namespace {
 
 bool cpuAllowed(const LaptopModel &entry, const QString &cpuText)
@@ -11,6 +14,23 @@ bool cpuAllowed(const LaptopModel &entry, const QString &cpuText)
             return true;
     }
     return false;
+}
+
+// "DDR3L-1600 / DDR4-2133" stands for both generations; LPDDR4x counts as ddr4.
+bool memoryAllowed(const LaptopModel &entry, const QString &generation)
+{
+    if (generation.isEmpty())
+        return true;
+    const QString type = entry.ramType.toLower();
+    bool namesAny = false;
+    for (const char *known : {"ddr5", "ddr4", "ddr3"}) {
+        if (type.contains(QLatin1String(known))) {
+            if (generation == QLatin1String(known))
+                return true;
+            namesAny = true;
+        }
+    }
+    return !namesAny;
 }
 
 int matchScore(const LaptopModel &entry, const QString &haystack)
@@ -45,7 +65,8 @@ LaptopMatch matchOf(const LaptopModel &entry)
 } // namespace
 
 LaptopMatch identifyLaptop(const QVector<LaptopModel> &catalogue, const QString &manufacturer,
-                           const QString &model, const QString &family, const QString &cpuName)
+                           const QString &model, const QString &family, const QString &cpuName,
+                           const QString &memoryGeneration)
 {
     const QString haystack = (manufacturer + QLatin1Char(' ') + model + QLatin1Char(' ') + family).toLower();
     const QString cpuText = cpuName.trimmed().toLower();
@@ -53,7 +74,7 @@ LaptopMatch identifyLaptop(const QVector<LaptopModel> &catalogue, const QString 
     int best = -1;
     int bestScore = 0;
     for (int i = 0; i < catalogue.size(); ++i) {
-        if (!cpuAllowed(catalogue[i], cpuText))
+        if (!cpuAllowed(catalogue[i], cpuText) || !memoryAllowed(catalogue[i], memoryGeneration))
             continue;
         const int score = matchScore(catalogue[i], haystack);
         if (score > bestScore) {
@@ -74,6 +95,23 @@ LaptopMatch identifyLaptop(const QVector<LaptopModel> &catalogue, const QString 
         }
     }
     return match;
+}
+
+QString installedMemoryGeneration(const QVariantMap &ramSummary, const QVariantList &ramModules)
+{
+    QString generation = ddrGeneration(ramSummary.value(QStringLiteral("type")).toString());
+    for (int i = 0; generation.isEmpty() && i < ramModules.size(); ++i)
+        generation = ddrGeneration(ramModules[i].toMap().value(QStringLiteral("type")).toString());
+    return generation;
+}
+
+LaptopMatch identifyMachine(const QVariantMap &system, const QVariantMap &cpu, const QVariantMap &ramSummary,
+                            const QVariantList &ramModules)
+{
+    return identifyLaptop(
+        laptopCatalogue(), system.value(QStringLiteral("manufacturer")).toString(),
+        system.value(QStringLiteral("model")).toString(), system.value(QStringLiteral("family")).toString(),
+        cpu.value(QStringLiteral("name")).toString(), installedMemoryGeneration(ramSummary, ramModules));
 }
 
 QVariantMap boardMap(const LaptopMatch &match)

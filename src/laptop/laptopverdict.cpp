@@ -19,10 +19,27 @@ int starsFor(int score)
     return 1;
 }
 
+QString starTextOf(int stars)
+{
+    return QString(stars, QChar(0x2605)) + QString(5 - stars, QChar(0x2606));
+}
+
 } // namespace
 
-QVariantMap laptopVerdict(const QVariantList &findings)
+QVariantMap laptopVerdict(const QVariantList &findings, bool matched)
 {
+    if (!matched || findings.isEmpty()) {
+        return {{QStringLiteral("level"), QStringLiteral("info")},
+                {QStringLiteral("title"), QStringLiteral("Không đủ dữ liệu")},
+                {QStringLiteral("text"),
+                 QStringLiteral("Chưa đủ dữ liệu chuẩn của hãng để đối chiếu chi tiết dòng máy này. Không "
+                                "kết luận khi thiếu dữ liệu.")},
+                {QStringLiteral("score"), 0},
+                {QStringLiteral("stars"), 5},
+                {QStringLiteral("starText"), starTextOf(5)},
+                {QStringLiteral("reasons"), QStringList()}};
+    }
+
     int majors = 0;
     int minors = 0;
     int upgrades = 0;
@@ -45,29 +62,20 @@ QVariantMap laptopVerdict(const QVariantList &findings)
 
     const int score = std::clamp(100 - 28 * majors - 9 * minors - 3 * upgrades, 35, 100);
     const int stars = starsFor(score);
-    const QString starText = QString(stars, QChar(0x2605)) + QString(5 - stars, QChar(0x2606));
 
-    QString level;
+    QString level = QStringLiteral("ok");
     QString title;
     QString text;
-    if (findings.isEmpty()) {
-        level = QStringLiteral("info");
-        title = QStringLiteral("Không đủ dữ liệu");
-        text = QStringLiteral(
-            "Chưa đủ dữ liệu chuẩn của hãng để đối chiếu chi tiết dòng máy này. Không kết luận khi "
-            "thiếu dữ liệu.");
-    } else if (majors >= 1) {
+    if (majors >= 1) {
         level = QStringLiteral("alert");
         title = QStringLiteral("Có dấu hiệu thay đổi lớn");
         text = QStringLiteral(
             "Có dấu hiệu thay đổi linh kiện quan trọng (CPU / mainboard / màn hình). Khuyến nghị "
             "kiểm tra thêm trước khi kết luận.");
     } else if (minors == 0 && upgrades == 0) {
-        level = QStringLiteral("ok");
         title = QStringLiteral("Nguyên bản");
         text = QStringLiteral("Không phát hiện thay đổi linh kiện quan trọng. Cấu hình phù hợp chuẩn hãng.");
     } else {
-        level = QStringLiteral("ok");
         title = QStringLiteral("Đã nâng cấp hợp lệ");
         text = QStringLiteral(
             "Không phát hiện thay đổi linh kiện quan trọng. Máy có thể đã được nâng cấp hợp lệ "
@@ -75,7 +83,7 @@ QVariantMap laptopVerdict(const QVariantList &findings)
     }
 
     return {{QStringLiteral("level"), level},    {QStringLiteral("title"), title},
-            {QStringLiteral("text"), text},      {QStringLiteral("score"), findings.isEmpty() ? 0 : score},
-            {QStringLiteral("stars"), stars},    {QStringLiteral("starText"), starText},
+            {QStringLiteral("text"), text},      {QStringLiteral("score"), score},
+            {QStringLiteral("stars"), stars},    {QStringLiteral("starText"), starTextOf(stars)},
             {QStringLiteral("reasons"), reasons}};
 }

@@ -1,5 +1,6 @@
 #include "report/categoryrules.h"
 
+#include "hardware/gpukind.h"
 #include "report/textnumbers.h"
 
 #include <QStringList>
@@ -195,8 +196,7 @@ QVariantMap gpuCategory(const QVariantList &gpus, const QVariantMap &gpuResult)
     bool discrete = false;
     for (const QVariant &item : gpus) {
         const QVariantMap gpu = item.toMap();
-        const QString label = (text(gpu, "vendor") + QLatin1Char(' ') + text(gpu, "name")).toLower();
-        if (containsAny(label, {"nvidia", "geforce", "radeon", "rtx", "gtx", "arc", "quadro"})) {
+        if (isDedicatedGpu(gpu)) {
             discrete = true;
             primary = gpu;
             break;

@@ -1,7 +1,6 @@
 #include "report/htmlparts.h"
 #include "report/htmlreport.h"
 
-#include "laptop/laptopcatalogue.h"
 #include "laptop/laptopevaluation.h"
 #include "laptop/laptopidentify.h"
 
@@ -77,13 +76,10 @@ QString laptopBlocksHtml(const HardwareSnapshot &hardware)
     if (system.value(QStringLiteral("deviceType")).toString() != QLatin1String("Laptop"))
         return {};
 
-    const LaptopMatch match = identifyLaptop(
-        laptopCatalogue(), system.value(QStringLiteral("manufacturer")).toString(),
-        system.value(QStringLiteral("model")).toString(), system.value(QStringLiteral("family")).toString(),
-        hardware.cpu.value(QStringLiteral("name")).toString());
+    const LaptopMatch match = identifyMachine(system, hardware.cpu, hardware.ramSummary, hardware.ramModules);
     QString html = boardSection(match);
 
-    // The evaluation identifies the machine the same way, family included.
+    // The evaluation identifies the machine through the same function.
     const QVariantMap evaluation =
         evaluateLaptop(system, hardware.cpu, hardware.ramSummary, hardware.ramModules, hardware.disks);
     return html + originalityHtml(evaluation.value(QStringLiteral("findings")).toList(),

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -87,17 +88,6 @@ private slots:
             at = lines.indexOf(m, at);
             QVERIFY2(at > 0, qPrintable(m));
         }
-    }
-
-    void windowThatCannotLoadEndsWithMinusOne()
-    {
-        QTemporaryDir home;
-        if (QFile::exists(KELVARO_TEST_DATA "/../../qml/Kelvaro/Main.qml"))
-            QSKIP("the main window exists");
-        const Run run = kelvaro({}, home);
-        QCOMPARE(run.status, QProcess::NormalExit);
-        QCOMPARE(run.exitCode, 255); // -1 as a process status
-        QCOMPARE(logLines(home).last(), QString("FAILED: no root object (QML/scene-graph init failed)"));
     }
 
     void helpAndVersionOpenNoWindow()
@@ -242,6 +232,58 @@ private slots:
         run = kelvaro({"--export", "csv"}, home, desktop);
         QCOMPARE(QFileInfo(run.out.value(0).mid(4)).absolutePath(),
                  QFileInfo(home.filePath("Documents")).absoluteFilePath());
+    }
+
+    void windowSavesEveryTabAfterTheInspection()
+    {
+        const QByteArray display = qgetenv("DISPLAY");
+        QVERIFY2(!display.isEmpty(),
+                 "the window needs a display: run the tests under xvfb-run, as scripts/test.sh does");
+        QTemporaryDir home;
+        const QString dir = QDir(home.filePath("shots/new")).absolutePath();
+        const Run run = kelvaro({"--inspect", "hw", "--screenshots", dir}, home,
+                                {{"KELVARO_PROFILE", testDataPath("profiles/latitude-7490.json")},
+                                 {"DISPLAY", QString::fromLocal8Bit(display)},
+                                 {"QT_QPA_PLATFORM", "xcb"}});
+        QCOMPARE(run.exitCode, 0);
+        const QStringList keys{"dashboard", "system",  "cpu",     "ram",      "storage",
+                               "battery",   "gpu",     "display", "keyboard", "touchpad",
+                               "devices",   "network", "stress",  "report"};
+        QCOMPARE(run.out.size(), keys.size());
+        // The page area of the 1280 × 820 window, right of the navigation rail and under the title bar.
+        const int pageWidth = 1280 - 248;
+        const int pageHeight = 820 - 76;
+        for (int i = 0; i < keys.size(); ++i) {
+            const QString path =
+                QString("%1/%2_%3.png").arg(dir).arg(i + 1, 2, 10, QChar('0')).arg(keys.at(i));
+            QCOMPARE(run.out.at(i), "OK: " + QDir::toNativeSeparators(path));
+            const QImage image(path);
+            QVERIFY2(!image.isNull(), qPrintable(path));
+            QCOMPARE(image.width(), pageWidth);
+            QVERIFY2(image.height() >= pageHeight, qPrintable(path));
+        }
+        QVERIFY2(QImage(dir + "/14_report.png").height() > pageHeight, "the long report page is stitched");
+        QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden).size(), keys.size()); // no slice left
+
+        const QStringList log = logLines(home);
+        QVERIFY(log.contains("inspection finished"));
+        QVERIFY(log.contains("screenshots saved: 14/14"));
+        for (const QString &line : log)
+            QVERIFY2(!line.contains("qrc:/"), qPrintable(line)); // no QML warning or error
+    }
+
+    void windowOptionsRejectBadValues()
+    {
+        QTemporaryDir home;
+        for (const QStringList &args : {QStringList{"--inspect", "hw,gpu"}, QStringList{"--screenshots"},
+                                        QStringList{"--screenshots", home.filePath("file/sub")}}) {
+            QFile(home.filePath("file")).open(QIODevice::WriteOnly);
+            const Run run = kelvaro(args, home);
+            QCOMPARE(run.exitCode, 2);
+            QVERIFY(run.out.isEmpty());
+            QCOMPARE(run.err.trimmed().count('\n'), 0);
+            QVERIFY2(run.err.startsWith("kelvaro: "), qPrintable(run.err));
+        }
     }
 
     void benchmarkAndStressReachTheReport()

@@ -36,21 +36,22 @@ private slots:
 
     void unknownOrStrayArgumentsAreRefused()
     {
-        const QList<QStringList> refused{{"-style", "x"},
+        const QList<QStringList> refused{{"-x"},
                                          {"export"},
                                          {"--export", "json", "extra"},
                                          {"--export", "--frobnicate"},
                                          {"--verbose", "--export"},
                                          {"--benchmark=1", "--export"},
-                                         {"--export", "-platform", "offscreen"}};
+                                         {"--export", "-platform", "offscreen", "stray"}};
         for (const QStringList &args : refused)
             QVERIFY2(!parseCommandLine(QStringList{"kelvaro"} + args).error.isEmpty(),
                      qPrintable(args.join(' ')));
-        const CommandLine window =
-            parseCommandLine({"kelvaro", "--inspect", "hw,cpuBench", "--screenshots=shots"});
-        QVERIFY(window.error.isEmpty() && !window.exportMode);
-        QCOMPARE(window.inspectPhases, QString("hw,cpuBench"));
-        QCOMPARE(window.screenshotsFolder, QString("shots"));
+        // Qt's own window options are passed on, not refused.
+        const CommandLine window = parseCommandLine(
+            {"kelvaro", "-style", "Fusion", "--inspect=hw,cpuBench", "--screenshots=shots", "-reverse"});
+        QVERIFY2(window.error.isEmpty(), qPrintable(window.error));
+        QCOMPARE(window.inspectPhases, (QStringList{"hw", "cpuBench"}));
+        QCOMPARE(window.screenshotsDir, QString("shots"));
     }
 
     void helpVersionAndRecording()
@@ -90,6 +91,27 @@ private slots:
                                            {"--benchmark"},
                                            {"--output", "x"},
                                            {"--export", "--output="}};
+        for (const QStringList &args : malformed)
+            QVERIFY2(!parseCommandLine(QStringList{"kelvaro"} + args).error.isEmpty(),
+                     qPrintable(args.join(' ')));
+    }
+
+    void windowOptions()
+    {
+        const QStringList all{"hw", "cpuBench", "cpuStress", "gpuBench", "gpuStress"};
+        CommandLine line = parseCommandLine({"kelvaro", "--inspect", "-platform", "xcb"});
+        QVERIFY(line.error.isEmpty());
+        QCOMPARE(line.inspectPhases, all); // a Qt option is not a phase list
+        line = parseCommandLine({"kelvaro", "--inspect", "GPUBENCH,hw,hw", "--screenshots", "out"});
+        QCOMPARE(line.inspectPhases, (QStringList{"gpuBench", "hw"}));
+        QCOMPARE(line.screenshotsDir, QString("out"));
+        QVERIFY(!line.exportMode);
+
+        const QList<QStringList> malformed{{"--inspect", "hw,"},
+                                           {"--inspect", "cpu"},
+                                           {"--screenshots", "--inspect"},
+                                           {"--inspect", "--export"},
+                                           {"--screenshots", "d", "--record-profile", "p.json"}};
         for (const QStringList &args : malformed)
             QVERIFY2(!parseCommandLine(QStringList{"kelvaro"} + args).error.isEmpty(),
                      qPrintable(args.join(' ')));

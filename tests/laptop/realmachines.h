@@ -6,11 +6,26 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStringList>
+
+inline QJsonArray realMachinesJson()
+{
+    return QJsonDocument::fromJson(testDataBytes("laptop/machines.json")).array();
+}
+
+// The ids of every machine in tests/data/laptop/machines.json, in file order.
+inline QStringList realMachineIds()
+{
+    QStringList ids;
+    for (const QJsonValue &value : realMachinesJson())
+        ids << value.toObject().value(QStringLiteral("id")).toString();
+    return ids;
+}
 
 // Snapshots of the real machines in tests/data/laptop/machines.json, by id ("D01" …).
 inline HardwareSnapshot realMachine(const QString &id)
 {
-    for (const QJsonValue &value : QJsonDocument::fromJson(testDataBytes("laptop/machines.json")).array()) {
+    for (const QJsonValue &value : realMachinesJson()) {
         const QJsonObject machine = value.toObject();
         if (machine.value(QStringLiteral("id")).toString() != id)
             continue;

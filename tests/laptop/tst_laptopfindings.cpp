@@ -102,17 +102,18 @@ private slots:
             machine("CPU listed", kHp15db, "Intel(R) Core(TM) i5-8250U CPU @ 1.60GHz"),
             machine("CPU listed before the slash", kInspiron5570, "Intel(R) Core(TM) i7-8550U CPU"),
             machine("CPU listed after the slash", kInspiron5570, "AMD Ryzen 5 2500U with Radeon"),
-            machine("CPU of the other vendor than the platform", kPavilion, "AMD Ryzen 5 3500U"),
+            // A processor swap still alerts: name and DDR4 memory fit the Intel-only entry.
+            machine("CPU of the other vendor than the platform", kPavilion, "AMD Ryzen 5 3500U",
+                    {{"type", "DDR4"}}),
             machine("CPU of the same vendor, unlisted", kHp15db, "Intel(R) Core(TM) i5-10210U CPU"),
             machine("CPU unlisted, platform of two vendors", kTuf, "Intel(R) Core(TM) i7-10870H"),
             machine("blank CPU name: the board only", kHp15db, "  "),
             machine("unknown model: no CPU or board finding", kUnknown, "AMD Ryzen 5 3500U"),
             machine("placeholders in the board name stay as they are", placeholders),
-            machine("DDR3 where the maker fits DDR4", kHp15db, {}, ddr3),
+            machine("DDR3 where the maker fits DDR4: another model, no match", kHp15db, {}, ddr3),
             machine("the first module naming a generation decides", kHp15db, {}, {}, ddr5Second),
             machine("the summary's type before the modules", kHp15db, {}, {{"type", "DDR4"}}, ddr5Second),
-            machine("no generation named", kHp15db, {}, {}, {module("4.0 GB", "Micron", "")}),
-            machine("no generation to compare with", kUnknown, {}, ddr3),
+            machine("no generation named: no skip", kHp15db, {}, {}, {module("4.0 GB", "Micron", "")}),
             machine("8 GB and 4 GB", kUnknown, {}, {}, {samsung8, module("4.0 GB", "Samsung")}),
             machine("two memory makers", kUnknown, {}, {}, {samsung8, module("8.0 GB", "Micron")}),
             machine("a maker spelled differently", kUnknown, {}, {},
@@ -167,7 +168,7 @@ private slots:
         QFETCH(int, upgrades);
         QFETCH(int, score);
         QFETCH(QString, starText);
-        const QVariantMap verdict = laptopVerdict(findingsWithImpacts(majors, minors, upgrades));
+        const QVariantMap verdict = laptopVerdict(findingsWithImpacts(majors, minors, upgrades), true);
         QCOMPARE(verdict.value("score").toInt(), score);
         QCOMPARE(verdict.value("starText").toString(), starText);
         QCOMPARE(verdict.value("stars").toInt(), starText.count(QChar(0x2605)));
@@ -176,18 +177,30 @@ private slots:
         QCOMPARE(verdict.value("title").toString(), title);
         QCOMPARE(verdict.value("level").toString(), QString(majors ? "alert" : "ok"));
     }
+    // Without a matched entry nothing is compared with a maker standard, so whatever the memory
+    // and storage findings weigh, the verdict claims neither conformity nor a change.
+    void noMatchNoVerdict()
+    {
+        for (const QVariantList &findings : {findingsWithImpacts(0, 0, 0), findingsWithImpacts(1, 1, 1)}) {
+            QCOMPARE(mapText(laptopVerdict(findings, false)),
+                     QString("level=info; reasons=[]; score=0; starText=★★★★★; stars=5; text=Chưa đủ dữ liệu "
+                             "chuẩn của hãng để đối chiếu chi tiết dòng máy này. Không kết luận khi thiếu dữ "
+                             "liệu.; title=Không đủ dữ liệu"));
+        }
+    }
+
     void verdictReasonsAndTexts()
     {
-        QVariantMap verdict = laptopVerdict(findingsWithImpacts(1, 1, 1));
+        QVariantMap verdict = laptopVerdict(findingsWithImpacts(1, 1, 1), true);
         QCOMPARE(verdict.value("reasons").toStringList(),
                  QStringList({"−28đ: major 0", "−9đ: minor 0", "−3đ: upgrade 0 (nâng cấp hợp lệ)"}));
         QCOMPARE(verdict.value("text").toString(), QString("Có dấu hiệu thay đổi linh kiện quan trọng (CPU / "
                                                            "mainboard / màn hình). Khuyến nghị kiểm tra "
                                                            "thêm trước khi kết luận."));
-        QCOMPARE(laptopVerdict(findingsWithImpacts(0, 0, 0)).value("text").toString(),
+        QCOMPARE(laptopVerdict(findingsWithImpacts(0, 0, 0), true).value("text").toString(),
                  QString("Không phát hiện thay đổi linh kiện quan trọng. Cấu hình phù hợp chuẩn hãng."));
         QCOMPARE(
-            laptopVerdict(findingsWithImpacts(0, 1, 0)).value("text").toString(),
+            laptopVerdict(findingsWithImpacts(0, 1, 0), true).value("text").toString(),
             QString("Không phát hiện thay đổi linh kiện quan trọng. Máy có thể đã được nâng cấp hợp lệ RAM/ổ "
                     "cứng."));
     }

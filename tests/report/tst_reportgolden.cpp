@@ -1,4 +1,4 @@
-// Whole reports of two recorded machines, byte for byte, as the export command writes them.
+// Whole reports of recorded machines, byte for byte, as the export command writes them.
 #include "golden.h"
 #include "hardware/hardwarecontroller.h"
 #include "perf/perfcontroller.h"
@@ -14,9 +14,10 @@ class TestReportGolden : public QObject {
     Q_OBJECT
 
     void exportMachine(const QString &name, const std::function<void(PerfController &)> &tests,
-                       QObject *display)
+                       QObject *display, const QString &profile = {})
     {
-        const std::shared_ptr<platform::Source> source = replayProfile("report/" + name + "-profile.json");
+        const std::shared_ptr<platform::Source> source =
+            replayProfile(profile.isEmpty() ? "report/" + name + "-profile.json" : profile);
         QVERIFY(source);
         HardwareController hardware([source] { return std::make_unique<WindowsCollector>(source); });
         PerfSettings settings;
@@ -61,6 +62,19 @@ private slots:
     }
 
     void desktopUntested() { exportMachine("desktop", {}, nullptr); }
+
+    // A Ryzen laptop whose only graphics is the processor's Radeon, measured like one: scored and
+    // judged as integrated graphics, and, matching no catalogue entry, given no verdict.
+    void apuLaptopWithGpuTests()
+    {
+        exportMachine(
+            "apu-laptop",
+            [](PerfController &perf) {
+                perf.reportGpuBenchmark(1300, 2.6, "Khá (tích hợp)");
+                perf.reportGpuStress(55, "Dao động (GPU tích hợp) — kiểm tra tản nhiệt");
+            },
+            nullptr, "profiles/apu-laptop.json");
+    }
 };
 
 KELVARO_TEST(TestReportGolden)

@@ -1,4 +1,5 @@
 #include "platform/ata.h"
+#include "platform/windows/drive_transport.h"
 #include "platform/windows/windows_source.h"
 
 #include <windows.h>
@@ -151,21 +152,27 @@ std::optional<Page> ataRead(HANDLE drive, const ata::Command &command)
 
 } // namespace
 
-DrivePages WindowsSource::readDrive(int index)
+DrivePages readDrivePages(void *handle)
 {
+    const auto drive = static_cast<HANDLE>(handle);
     DrivePages pages;
-    if (index < 0)
-        return pages;
-    const DriveHandle drive(index);
-    if (!drive.valid())
-        return pages;
     pages.opened = true;
-    pages.nvmeHealthLog = nvmeHealthLog(drive.get());
+    pages.nvmeHealthLog = nvmeHealthLog(drive);
     if (pages.nvmeHealthLog)
         return pages;
-    pages.identify = ataRead(drive.get(), ata::identifyDevice());
-    pages.smartData = ataRead(drive.get(), ata::smartReadData());
+    pages.identify = ataRead(drive, ata::identifyDevice());
+    pages.smartData = ataRead(drive, ata::smartReadData());
     return pages;
+}
+
+DrivePages WindowsSource::readDrive(int index)
+{
+    if (index < 0)
+        return {};
+    const DriveHandle drive(index);
+    if (!drive.valid())
+        return {};
+    return readDrivePages(drive.get());
 }
 
 } // namespace platform::windowsbackend

@@ -1,13 +1,29 @@
+#include "platform/windows/system_library.h"
 #include "platform/windows/windows_source.h"
 
 #include <windows.h>
 
 namespace platform::windowsbackend {
 
+namespace {
+
+using GetFirmwareTypeFunction = BOOL(WINAPI *)(FIRMWARE_TYPE *);
+
+// Windows 8 added the call; imported statically, the program would not start on Windows 7.
+GetFirmwareTypeFunction getFirmwareType()
+{
+    static const auto function =
+        systemCall<GetFirmwareTypeFunction>(systemLibrary(L"kernel32.dll"), "GetFirmwareType");
+    return function;
+}
+
+} // namespace
+
 std::optional<std::uint32_t> WindowsSource::firmwareType()
 {
+    const GetFirmwareTypeFunction function = getFirmwareType();
     FIRMWARE_TYPE type = FirmwareTypeUnknown;
-    if (!GetFirmwareType(&type))
+    if (!function || !function(&type))
         return std::nullopt;
     return static_cast<std::uint32_t>(type);
 }
@@ -20,11 +36,12 @@ std::optional<std::uint32_t> WindowsSource::secureBootEnabled()
         return std::nullopt;
     DWORD value = 0;
     DWORD size = sizeof value;
-    DWORD type = 0;
+    DWORD type = REG_NONE;
     const LONG result = RegQueryValueExW(key, L"UEFISecureBootEnabled", nullptr, &type,
                                          reinterpret_cast<BYTE *>(&value), &size);
     RegCloseKey(key);
-    if (result != ERROR_SUCCESS || size != sizeof value)
+    // Any other type or value is not a state Windows writes: a text "1" would read as 49.
+    if (result != ERROR_SUCCESS || type != REG_DWORD || size != sizeof value || value > 1)
         return std::nullopt;
     return static_cast<std::uint32_t>(value);
 }

@@ -1,3 +1,4 @@
+#include "platform/windows/com_ptr.h"
 #include "platform/windows/wide_text.h"
 #include "platform/windows/windows_source.h"
 
@@ -18,17 +19,13 @@ constexpr GUID kIidDxgiFactory1 = {
 std::vector<GraphicsAdapter> WindowsSource::graphicsAdapters()
 {
     std::vector<GraphicsAdapter> adapters;
-    IDXGIFactory1 *factory = nullptr;
-    if (FAILED(CreateDXGIFactory1(kIidDxgiFactory1, reinterpret_cast<void **>(&factory))) || !factory)
+    ComPtr<IDXGIFactory1> factory;
+    if (FAILED(CreateDXGIFactory1(kIidDxgiFactory1, factory.putVoid())) || !factory)
         return adapters;
     for (UINT index = 0;; ++index) {
-        IDXGIAdapter1 *adapter = nullptr;
-        const HRESULT result = factory->EnumAdapters1(index, &adapter);
-        if (FAILED(result) || !adapter) {
-            if (adapter)
-                adapter->Release();
+        ComPtr<IDXGIAdapter1> adapter;
+        if (FAILED(factory->EnumAdapters1(index, adapter.put())) || !adapter)
             break;
-        }
         DXGI_ADAPTER_DESC1 description{};
         if (SUCCEEDED(adapter->GetDesc1(&description))) {
             GraphicsAdapter entry;
@@ -37,9 +34,7 @@ std::vector<GraphicsAdapter> WindowsSource::graphicsAdapters()
             entry.flags = description.Flags;
             adapters.push_back(std::move(entry));
         }
-        adapter->Release();
     }
-    factory->Release();
     return adapters;
 }
 

@@ -1,3 +1,4 @@
+#include "platform/windows/adapter_addresses.h"
 #include "platform/windows/wide_text.h"
 #include "platform/windows/windows_source.h"
 
@@ -17,6 +18,7 @@ namespace {
 
 constexpr ULONG adapterFlags = GAA_FLAG_SKIP_ANYCAST | GAA_FLAG_SKIP_MULTICAST | GAA_FLAG_INCLUDE_GATEWAYS;
 constexpr ULONG initialBufferBytes = 16384;
+constexpr int maxAttempts = 3;
 
 // Winsock must be started for InetNtopW; undone when the enumeration ends.
 class WinsockScope {
@@ -86,15 +88,15 @@ NetworkAdapter adapterOf(const IP_ADAPTER_ADDRESSES &a)
 
 } // namespace
 
-std::vector<NetworkAdapter> WindowsSource::networkAdapters()
+std::vector<NetworkAdapter> adapterAddresses(unsigned long initialBytes)
 {
     WinsockScope winsock;
-    ULONG size = initialBufferBytes;
-    std::vector<unsigned char> buffer(size);
-    ULONG result = GetAdaptersAddresses(AF_UNSPEC, adapterFlags, nullptr,
-                                        reinterpret_cast<IP_ADAPTER_ADDRESSES *>(buffer.data()), &size);
-    if (result == ERROR_BUFFER_OVERFLOW) {
-        buffer.assign(size, 0);
+    ULONG size = initialBytes;
+    std::vector<unsigned char> buffer;
+    ULONG result = ERROR_BUFFER_OVERFLOW;
+    for (int attempt = 0; attempt < maxAttempts && result == ERROR_BUFFER_OVERFLOW; ++attempt) {
+        buffer.assign(std::max<ULONG>(size, 1), 0);
+        size = static_cast<ULONG>(buffer.size());
         result = GetAdaptersAddresses(AF_UNSPEC, adapterFlags, nullptr,
                                       reinterpret_cast<IP_ADAPTER_ADDRESSES *>(buffer.data()), &size);
     }
@@ -104,6 +106,11 @@ std::vector<NetworkAdapter> WindowsSource::networkAdapters()
     for (auto *a = reinterpret_cast<const IP_ADAPTER_ADDRESSES *>(buffer.data()); a; a = a->Next)
         adapters.push_back(adapterOf(*a));
     return adapters;
+}
+
+std::vector<NetworkAdapter> WindowsSource::networkAdapters()
+{
+    return adapterAddresses(initialBufferBytes);
 }
 
 } // namespace platform::windowsbackend

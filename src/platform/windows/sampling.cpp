@@ -1,3 +1,4 @@
+#include "platform/windows/system_library.h"
 #include "platform/windows/windows_source.h"
 
 #include <windows.h>
@@ -28,13 +29,8 @@ using QuerySystemInformation = LONG(WINAPI *)(ULONG, PVOID, ULONG, PULONG);
 // Looked up once per process; the static's initialisation is thread-safe.
 QuerySystemInformation querySystemInformation()
 {
-    static const QuerySystemInformation function = []() -> QuerySystemInformation {
-        const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-        if (!ntdll)
-            return nullptr;
-        return reinterpret_cast<QuerySystemInformation>(
-            reinterpret_cast<void *>(GetProcAddress(ntdll, "NtQuerySystemInformation")));
-    }();
+    static const auto function =
+        systemCall<QuerySystemInformation>(systemLibrary(L"ntdll.dll"), "NtQuerySystemInformation");
     return function;
 }
 

@@ -1,3 +1,4 @@
+#include "platform/windows/system_library.h"
 #include "platform/windows/windows_source.h"
 
 #include <windows.h>
@@ -14,13 +15,46 @@ namespace {
 constexpr DWORD clientVersion = 2;
 constexpr std::size_t ssidMaxBytes = 32;
 
+// wlanapi.dll is missing on Windows Server without the Wireless LAN feature: looked up at run time,
+// its absence means no interfaces instead of a program that cannot start.
+struct WlanApi {
+    decltype(&WlanOpenHandle) openHandle = nullptr;
+    decltype(&WlanCloseHandle) closeHandle = nullptr;
+    decltype(&WlanEnumInterfaces) enumInterfaces = nullptr;
+    decltype(&WlanGetInterfaceCapability) getInterfaceCapability = nullptr;
+    decltype(&WlanQueryInterface) queryInterface = nullptr;
+    decltype(&WlanFreeMemory) freeMemory = nullptr;
+
+    bool complete() const
+    {
+        return openHandle && closeHandle && enumInterfaces && getInterfaceCapability && queryInterface &&
+               freeMemory;
+    }
+};
+
+const WlanApi &wlan()
+{
+    static const WlanApi api = [] {
+        WlanApi found;
+        const HMODULE library = systemLibrary(L"wlanapi.dll");
+        found.openHandle = KELVARO_SYSTEM_CALL(library, WlanOpenHandle);
+        found.closeHandle = KELVARO_SYSTEM_CALL(library, WlanCloseHandle);
+        found.enumInterfaces = KELVARO_SYSTEM_CALL(library, WlanEnumInterfaces);
+        found.getInterfaceCapability = KELVARO_SYSTEM_CALL(library, WlanGetInterfaceCapability);
+        found.queryInterface = KELVARO_SYSTEM_CALL(library, WlanQueryInterface);
+        found.freeMemory = KELVARO_SYSTEM_CALL(library, WlanFreeMemory);
+        return found;
+    }();
+    return api;
+}
+
 // Every buffer the WLAN service hands out is returned to it with WlanFreeMemory.
 template <typename T> struct WlanBuffer {
     T *data = nullptr;
     ~WlanBuffer()
     {
         if (data)
-            WlanFreeMemory(data);
+            wlan().freeMemory(data);
     }
 };
 
@@ -29,13 +63,13 @@ public:
     WlanHandle()
     {
         DWORD negotiated = 0;
-        if (WlanOpenHandle(clientVersion, nullptr, &negotiated, &handle_) != ERROR_SUCCESS)
+        if (wlan().openHandle(clientVersion, nullptr, &negotiated, &handle_) != ERROR_SUCCESS)
             handle_ = nullptr;
     }
     ~WlanHandle()
     {
         if (handle_)
-            WlanCloseHandle(handle_, nullptr);
+            wlan().closeHandle(handle_, nullptr);
     }
     WlanHandle(const WlanHandle &) = delete;
     WlanHandle &operator=(const WlanHandle &) = delete;
@@ -59,7 +93,7 @@ std::vector<std::uint32_t> supportedPhyTypes(HANDLE handle, const GUID &guid)
 {
     std::vector<std::uint32_t> types;
     WlanBuffer<WLAN_INTERFACE_CAPABILITY> capability;
-    if (WlanGetInterfaceCapability(handle, &guid, nullptr, &capability.data) != ERROR_SUCCESS ||
+    if (wlan().getInterfaceCapability(handle, &guid, nullptr, &capability.data) != ERROR_SUCCESS ||
         !capability.data)
         return types;
     const DWORD count = std::min<DWORD>(capability.data->dwNumberOfSupportedPhys, WLAN_MAX_PHY_INDEX);
@@ -72,8 +106,8 @@ std::optional<WlanConnection> currentConnection(HANDLE handle, const GUID &guid)
 {
     DWORD size = 0;
     WlanBuffer<WLAN_CONNECTION_ATTRIBUTES> attributes;
-    if (WlanQueryInterface(handle, &guid, wlan_intf_opcode_current_connection, nullptr, &size,
-                           reinterpret_cast<PVOID *>(&attributes.data), nullptr) != ERROR_SUCCESS ||
+    if (wlan().queryInterface(handle, &guid, wlan_intf_opcode_current_connection, nullptr, &size,
+                              reinterpret_cast<PVOID *>(&attributes.data), nullptr) != ERROR_SUCCESS ||
         !attributes.data || size < sizeof(WLAN_CONNECTION_ATTRIBUTES))
         return std::nullopt;
     const auto &association = attributes.data->wlanAssociationAttributes;
@@ -93,8 +127,8 @@ std::optional<std::uint32_t> channelNumber(HANDLE handle, const GUID &guid)
 {
     DWORD size = 0;
     WlanBuffer<ULONG> channel;
-    if (WlanQueryInterface(handle, &guid, wlan_intf_opcode_channel_number, nullptr, &size,
-                           reinterpret_cast<PVOID *>(&channel.data), nullptr) != ERROR_SUCCESS ||
+    if (wlan().queryInterface(handle, &guid, wlan_intf_opcode_channel_number, nullptr, &size,
+                              reinterpret_cast<PVOID *>(&channel.data), nullptr) != ERROR_SUCCESS ||
         !channel.data || size < sizeof(ULONG))
         return std::nullopt;
     return static_cast<std::uint32_t>(*channel.data);
@@ -105,11 +139,13 @@ std::optional<std::uint32_t> channelNumber(HANDLE handle, const GUID &guid)
 std::vector<WlanInterface> WindowsSource::wlanInterfaces()
 {
     std::vector<WlanInterface> interfaces;
+    if (!wlan().complete())
+        return interfaces;
     WlanHandle handle;
     if (!handle.get())
         return interfaces;
     WlanBuffer<WLAN_INTERFACE_INFO_LIST> list;
-    if (WlanEnumInterfaces(handle.get(), nullptr, &list.data) != ERROR_SUCCESS || !list.data)
+    if (wlan().enumInterfaces(handle.get(), nullptr, &list.data) != ERROR_SUCCESS || !list.data)
         return interfaces;
     for (DWORD i = 0; i < list.data->dwNumberOfItems; ++i) {
         const WLAN_INTERFACE_INFO &info = list.data->InterfaceInfo[i];
