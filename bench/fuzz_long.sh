@@ -6,6 +6,7 @@ set -eu
 cd "$(dirname "$0")/.."
 SECONDS_EACH=${1:-600}
 BUILD_DIR=${KELVARO_BUILD_DIR:-build}
+export LSAN_OPTIONS="suppressions=$(pwd)/tests/support/lsan.supp" ASAN_OPTIONS=fast_unwind_on_malloc=0
 cd "$BUILD_DIR"
 # ctest knows each target's command line and sample folders; only the duration changes.
 ctest -N -V -R '^fuzz_' | sed -n 's/^[0-9]*: Test command: //p' | while read -r command; do

@@ -3,6 +3,8 @@
 # (build-asan/) and under ThreadSanitizer (build-tsan/), runs it, and fails on any sanitizer
 # report. Two more full builds are too slow for every test run on a small machine, so this is a
 # command of its own:  ./scripts/sanitize.sh [asan] [tsan]   (both when none is named)
+# KELVARO_SANITIZE_TARGETS (build targets) and KELVARO_SANITIZE_TESTS (a ctest -R pattern) narrow a
+# run down, e.g. to the threaded areas: KELVARO_SANITIZE_TARGETS="kelvaro tst_perf" ...
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
@@ -23,7 +25,11 @@ for kind in $kinds; do
         cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELVARO_FUZZ=OFF \
             -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags" $LAUNCHER >/dev/null
     fi
-    cmake --build "$dir" -- ${KELVARO_NINJA_FLAGS:-}
+    targets=""
+    for target in ${KELVARO_SANITIZE_TARGETS:-}; do
+        targets="$targets --target $target"
+    done
+    cmake --build "$dir" $targets -- ${KELVARO_NINJA_FLAGS:-}
     logs="$root/$dir/sanitizer-logs"
     rm -rf "$logs"
     mkdir -p "$logs"
@@ -33,7 +39,8 @@ for kind in $kinds; do
     export LSAN_OPTIONS="suppressions=$root/tests/support/lsan.supp:print_suppressions=0"
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:log_path=$logs/ubsan"
     export TSAN_OPTIONS="handle_segv=0:handle_abort=0:suppressions=$root/tests/support/tsan.supp:log_path=$logs/tsan:second_deadlock_stack=1"
-    (cd "$dir" && xvfb-run -a -s "-screen 0 1920x1080x24" ctest --output-on-failure --timeout 1200) || status=1
+    (cd "$dir" && xvfb-run -a -s "-screen 0 1920x1080x24" ctest --output-on-failure --timeout 1200 \
+        ${KELVARO_SANITIZE_TESTS:+-R "$KELVARO_SANITIZE_TESTS"}) || status=1
     if [ -n "$(ls -A "$logs")" ]; then
         echo "sanitizer reports ($kind):" >&2
         cat "$logs"/* >&2

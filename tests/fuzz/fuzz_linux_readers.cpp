@@ -93,7 +93,10 @@ void addEntry(const std::string &header, const std::string &content)
 {
     const bool hex = header.rfind("x ", 0) == 0;
     const bool link = header.rfind("> ", 0) == 0;
-    std::string name = header.substr(hex || link ? 2 : 1);
+    const std::size_t skip = hex || link ? 2 : 1;
+    if (header.size() <= skip)
+        return;
+    std::string name = header.substr(skip);
     std::string target;
     if (link) {
         const std::size_t space = name.find(' ');
