@@ -13,6 +13,7 @@ qml-module-qtquick-window2 qml-module-qtmultimedia qml-module-qtgraphicaleffects
 qml-module-qt-labs-platform qml-module-qttest
 libdrm-dev libdbus-1-dev libnl-genl-3-dev pci.ids
 xvfb xauth libgl1-mesa-dri fonts-noto-core fonts-dejavu-core poppler-utils
+libqt5multimedia5-plugins gstreamer1.0-plugins-good pulseaudio
 g++-mingw-w64-x86-64-posix wine wine64
 "
 

@@ -112,6 +112,10 @@ ApplicationWindow {
                             switch (Sections.pageFor(modelData.key)) {
                             case "DashboardPage": return dashboardPage
                             case "ReportPage": return reportPage
+                            case "DisplayPage": return displayPage
+                            case "KeyboardPage": return keyboardPage
+                            case "TouchpadPage": return touchpadPage
+                            case "DevicesPage": return devicesPage
                             }
                             return placeholderPage
                         }
@@ -144,6 +148,26 @@ ApplicationWindow {
             shotDir: win.shotDir
             onExportShotsRequested: win.exportAllScreenshots(dir)
         }
+    }
+
+    Component {
+        id: displayPage
+        DisplayPage {}
+    }
+
+    Component {
+        id: keyboardPage
+        KeyboardPage {}
+    }
+
+    Component {
+        id: touchpadPage
+        TouchpadPage {}
+    }
+
+    Component {
+        id: devicesPage
+        DevicesPage {}
     }
 
     Component {

@@ -11,6 +11,8 @@
 #include "hardware/profile/profilejson.h"
 #include "hardware/profile/recordingsource.h"
 #include "hardware/profile/replaysource.h"
+#include "interactive/audiocontroller.h"
+#include "interactive/displaycontroller.h"
 #include "laptop/laptopcontroller.h"
 #include "perf/frameclock.h"
 #include "perf/perfcontroller.h"
@@ -242,10 +244,13 @@ int main(int argc, char *argv[])
     appendStartupLog(QStringLiteral("constructing controllers"));
     AppController appController;
     HardwareController hardware;
+    AudioController audio;
     PerfController perf;
     ReportController report(&hardware, &perf);
     UpdateController update;
     LaptopController laptop(&hardware);
+    DisplayController display;
+    report.setDisplayController(&display);
     appendStartupLog(QStringLiteral("controllers constructed"));
 
     if (commandLine.exportMode) {
@@ -283,10 +288,12 @@ int main(int argc, char *argv[])
     QQmlContext *context = engine.rootContext();
     context->setContextProperty(QStringLiteral("App"), &appController);
     context->setContextProperty(QStringLiteral("Hardware"), &hardware);
+    context->setContextProperty(QStringLiteral("Audio"), &audio);
     context->setContextProperty(QStringLiteral("Perf"), &perf);
     context->setContextProperty(QStringLiteral("Report"), &report);
     context->setContextProperty(QStringLiteral("Update"), &update);
     context->setContextProperty(QStringLiteral("Laptop"), &laptop);
+    context->setContextProperty(QStringLiteral("Display"), &display);
     QObject::connect(
         &engine, &QQmlApplicationEngine::objectCreated, app.get(),
         [](QObject *object, const QUrl &) {

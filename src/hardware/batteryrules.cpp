@@ -51,7 +51,7 @@ QString staticChemistryText(const QVariant &value)
 
 bool batteryPresent(const std::optional<platform::PowerStatus> &power, const QVariantMap &win32Battery)
 {
-    if (power && (power->batteryFlag & 128))
+    if (power && (power->batteryFlag & platform::PowerStatus::kNoSystemBattery))
         return false;
     if (power && power->batteryFlag != 0)
         return true;
@@ -149,8 +149,8 @@ QVariantMap batteryEntry(const BatteryRows &rows, const std::optional<platform::
         battery.insert(QStringLiteral("charge"), QStringLiteral("%1%").arg(charge));
 
     const bool charging = rows.status.value(QStringLiteral("Charging")).toBool();
-    const bool ac =
-        rows.status.value(QStringLiteral("PowerOnline")).toBool() || (power && power->acLineStatus == 1);
+    const bool ac = rows.status.value(QStringLiteral("PowerOnline")).toBool() ||
+                    (power && power->acLineStatus == platform::PowerStatus::kAcOnline);
     quint64 millivolts = rowUnsigned32(rows.status, "Voltage");
     if (millivolts == 0)
         millivolts = rowUInt64(rows.battery, "DesignVoltage");

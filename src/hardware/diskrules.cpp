@@ -58,13 +58,13 @@ std::optional<int> strictInt(const QVariantMap &row, const char *key)
     return exactInt(row.value(QLatin1String(key)));
 }
 
-QString healthTextForPercent(int percent)
+DiskHealth healthForPercent(int percent)
 {
     if (percent >= 60)
-        return QStringLiteral("Tốt");
+        return DiskHealth::Good;
     if (percent < 30)
-        return QStringLiteral("Lỗi");
-    return QStringLiteral("Cảnh báo");
+        return DiskHealth::Failed;
+    return DiskHealth::Warning;
 }
 
 // A log entry is one line whatever the device put in its strings.
@@ -135,17 +135,17 @@ QString storageMediaText(int mediaType)
     }
 }
 
-QString storageHealthText(int healthStatus)
+DiskHealth storageHealth(int healthStatus)
 {
     switch (healthStatus) {
     case 0:
-        return QStringLiteral("Tốt");
+        return DiskHealth::Good;
     case 1:
-        return QStringLiteral("Cảnh báo");
+        return DiskHealth::Warning;
     case 2:
-        return QStringLiteral("Lỗi");
+        return DiskHealth::Failed;
     default:
-        return {};
+        return DiskHealth::Unknown;
     }
 }
 
@@ -156,12 +156,11 @@ StorageClassTexts storageClassTexts(const QVariantMap &physicalDisk)
     if (const auto media = strictInt(physicalDisk, "MediaType"))
         texts.media = storageMediaText(*media);
     if (const auto health = strictInt(physicalDisk, "HealthStatus"))
-        texts.health = storageHealthText(*health);
+        texts.health = storageHealth(*health);
     return texts;
 }
 
-DiskHealthResult diskHealth(const QString &storageHealth, const SmartReading &probe,
-                            const QVariantMap &counter)
+DiskHealthResult diskHealth(DiskHealth storageHealth, const SmartReading &probe, const QVariantMap &counter)
 {
     DiskHealthResult result{storageHealth, -1};
     if (probe.valid && probe.health >= 0) {
@@ -169,15 +168,12 @@ DiskHealthResult diskHealth(const QString &storageHealth, const SmartReading &pr
     } else if (const auto wear = strictInt(counter, "Wear"); wear && *wear >= 0 && *wear <= 100) {
         result.percent = 100 - *wear;
     }
-    if (result.percent >= 0) {
-        result.text = healthTextForPercent(result.percent);
-    } else if (result.text.isEmpty()) {
-        result.text = QStringLiteral("Không đọc được SMART");
-    } else if (result.text == QStringLiteral("Cảnh báo")) {
+    if (result.percent >= 0)
+        result.health = healthForPercent(result.percent);
+    else if (result.health == DiskHealth::Warning)
         result.percent = 50;
-    } else if (result.text == QStringLiteral("Lỗi")) {
+    else if (result.health == DiskHealth::Failed)
         result.percent = 20;
-    }
     return result;
 }
 
@@ -196,13 +192,13 @@ QVariantMap diskEntry(const QVariantMap &drive, const QVariantMap &physicalDisk,
     putText(disk, QStringLiteral("firmware"), identity.firmware);
     putText(disk, QStringLiteral("manufacturer"), diskBrand(identity.model));
 
-    const QString media = probe.media == 1   ? QStringLiteral("SSD")
-                          : probe.media == 0 ? QStringLiteral("HDD")
-                                             : storage.media;
+    const QString media = probe.media == SmartReading::kSolidState ? QStringLiteral("SSD")
+                          : probe.media == SmartReading::kRotating ? QStringLiteral("HDD")
+                                                                   : storage.media;
     putText(disk, QStringLiteral("mediaType"), media);
 
     const DiskHealthResult health = diskHealth(storage.health, probe, counter);
-    disk.insert(QStringLiteral("health"), health.text);
+    disk.insert(QStringLiteral("health"), diskHealthText(health.health));
     if (health.percent >= 0)
         disk.insert(QStringLiteral("healthPercent"), health.percent);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "hardware/diskhealth.h"
 #include "hardware/smartreading.h"
 
 #include <QString>
@@ -19,22 +20,22 @@ struct DiskIdentity {
 DiskIdentity reconcileDiskIdentity(const QString &wmiModel, const QString &wmiSerial,
                                    const QString &wmiFirmware, const SmartReading &probe);
 
-// MSFT_PhysicalDisk MediaType and HealthStatus as texts; empty for codes without one.
+// MSFT_PhysicalDisk MediaType as a text (empty for codes without one) and HealthStatus.
 QString storageMediaText(int mediaType);
-QString storageHealthText(int healthStatus);
+DiskHealth storageHealth(int healthStatus);
 
-// Storage-class texts of one MSFT_PhysicalDisk row (an empty row when the disk has none).
+// What the storage class says of one MSFT_PhysicalDisk row (an empty row when the disk has none).
 struct StorageClassTexts {
-    QString media, health;
+    QString media;
+    DiskHealth health = DiskHealth::Unknown;
 };
 StorageClassTexts storageClassTexts(const QVariantMap &physicalDisk);
 
 struct DiskHealthResult {
-    QString text;
+    DiskHealth health = DiskHealth::Unknown;
     int percent = -1; // -1 when unknown
 };
-DiskHealthResult diskHealth(const QString &storageHealth, const SmartReading &probe,
-                            const QVariantMap &counter);
+DiskHealthResult diskHealth(DiskHealth storageHealth, const SmartReading &probe, const QVariantMap &counter);
 
 // One entry of `disks` from the Win32_DiskDrive row, the disk's MSFT_PhysicalDisk and
 // MSFT_StorageReliabilityCounter rows (empty when absent) and the probe's reading.

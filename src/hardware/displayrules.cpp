@@ -11,9 +11,6 @@
 
 namespace {
 
-constexpr std::uint32_t kAttachedToDesktop = 1;
-constexpr std::uint32_t kPrimaryDevice = 4;
-
 QString sizePair(std::uint32_t width, std::uint32_t height)
 {
     return QStringLiteral("%1 x %2").arg(width).arg(height);
@@ -36,7 +33,7 @@ void putIdentification(QVariantMap &display, const QVariantMap &row)
 QVariantMap displayEntry(const platform::DisplayDevice &device)
 {
     QVariantMap display;
-    display.insert(QStringLiteral("primary"), (device.stateFlags & kPrimaryDevice) != 0);
+    display.insert(QStringLiteral("primary"), (device.stateFlags & platform::DisplayDevice::kPrimary) != 0);
     if (const auto &current = device.current) {
         // A mode without a size is no mode at all; "0 x 0" would only mislead.
         if (current->width > 0 && current->height > 0)
@@ -126,7 +123,7 @@ QVariantList displayEntries(const std::vector<platform::DisplayDevice> &devices,
 {
     QVariantList displays;
     for (const auto &device : devices) {
-        if (!(device.stateFlags & kAttachedToDesktop))
+        if (!(device.stateFlags & platform::DisplayDevice::kAttachedToDesktop))
             continue;
         const int k = displays.size();
         QVariantMap display = displayEntry(device);

@@ -40,16 +40,16 @@ void readNvmeHealthLog(const platform::Page &log, SmartReading &reading)
     if (littleEndian(log, 136, 8) == 0 && hours >= 1 && hours <= static_cast<quint64>(kMaxPowerOnHours))
         reading.powerOnHours = static_cast<qint64>(hours);
     reading.valid = true;
-    reading.media = 1;
+    reading.media = SmartReading::kSolidState;
 }
 
 void readIdentify(const platform::Page &identify, SmartReading &reading)
 {
     const unsigned rotation = word(identify, 217);
     if (rotation == 1)
-        reading.media = 1;
+        reading.media = SmartReading::kSolidState;
     else if (rotation >= 1025 && rotation <= 65534)
-        reading.media = 0;
+        reading.media = SmartReading::kRotating;
     reading.model = QString::fromStdString(platform::ata::identifyString(identify, 27, 20));
     reading.serial = QString::fromStdString(platform::ata::identifyString(identify, 10, 10));
     reading.firmware = QString::fromStdString(platform::ata::identifyString(identify, 23, 4));
@@ -169,9 +169,11 @@ DriveHealth parseDrivePages(const platform::DrivePages &pages, bool ssdHint)
     if (attributes.empty())
         return result;
 
-    if (reading.media < 0)
-        reading.media = ssdHint || hasSolidStateAttribute(attributes) ? 1 : 0;
-    reading.health = smartHealth(attributes, reading.media == 1);
+    if (reading.media == SmartReading::kUnknownMedia) {
+        reading.media = ssdHint || hasSolidStateAttribute(attributes) ? SmartReading::kSolidState
+                                                                      : SmartReading::kRotating;
+    }
+    reading.health = smartHealth(attributes, reading.media == SmartReading::kSolidState);
 
     const auto temperature = attributes.count(194) ? attributes.find(194) : attributes.find(190);
     if (temperature != attributes.end() && (temperature->second.raw & 0xFF) <= kMaxCelsius)

@@ -23,10 +23,9 @@ bool matches(const QString &name, const QString &description)
 
 QList<DxgiAdapter> hardwareAdapters(const std::vector<platform::GraphicsAdapter> &adapters)
 {
-    constexpr std::uint32_t kSoftware = 2;
     QList<DxgiAdapter> out;
     for (const auto &adapter : adapters) {
-        if (adapter.flags & kSoftware)
+        if (adapter.flags & platform::GraphicsAdapter::kSoftware)
             continue;
         out.append({seamText(adapter.description).trimmed(), adapter.dedicatedVideoMemory});
     }

@@ -9,10 +9,6 @@
 
 namespace {
 
-constexpr std::uint32_t ifTypeEthernet = 6;
-constexpr std::uint32_t ifTypeIeee80211 = 71;
-constexpr std::uint32_t operStatusUp = 1;
-constexpr std::uint32_t wlanStateConnected = 1;
 constexpr int listedBluetoothDevices = 12;
 
 QString firstOf(const std::vector<std::string> &addresses)
@@ -26,7 +22,7 @@ QVariantMap wifiMap(const platform::WlanInterface &wlan)
 {
     QVariantMap map;
     putText(map, QStringLiteral("maxStandard"), bestPhyTypeName(wlan.phyTypes));
-    const bool connected = wlan.state == wlanStateConnected;
+    const bool connected = wlan.state == platform::WlanInterface::kConnected;
     map.insert(QStringLiteral("connected"), connected);
     if (!connected)
         return map;
@@ -58,7 +54,7 @@ WifiTable wifiTable(const std::vector<platform::WlanInterface> &interfaces)
 QVariantMap adapterMap(const platform::NetworkAdapter &adapter)
 {
     QVariantMap map;
-    const bool wifi = adapter.ifType == ifTypeIeee80211;
+    const bool wifi = adapter.ifType == platform::NetworkAdapter::kWireless80211;
     const QString description = deviceText(adapter.description);
     const bool isVirtual = isVirtualAdapter(description);
     map.insert(QStringLiteral("kind"), wifi ? QStringLiteral("WiFi") : QStringLiteral("Ethernet"));
@@ -68,7 +64,7 @@ QVariantMap adapterMap(const platform::NetworkAdapter &adapter)
     if (!wifi && !isVirtual)
         putText(map, QStringLiteral("maxSpeed"), ethernetSpeedClass(description));
     putText(map, QStringLiteral("mac"), macText(adapter.physicalAddress));
-    const bool up = adapter.operStatus == operStatusUp;
+    const bool up = adapter.operStatus == platform::NetworkAdapter::kOperUp;
     map.insert(QStringLiteral("connected"), up);
     if (up && adapter.transmitLinkSpeed != std::numeric_limits<std::uint64_t>::max())
         putText(map, QStringLiteral("linkSpeed"), linkSpeedText(adapter.transmitLinkSpeed));
@@ -94,10 +90,11 @@ QVariantList networkList(const std::vector<platform::NetworkAdapter> &adapters, 
 {
     QVariantList list;
     for (const auto &adapter : adapters) {
-        if (adapter.ifType != ifTypeEthernet && adapter.ifType != ifTypeIeee80211)
+        if (adapter.ifType != platform::NetworkAdapter::kEthernet &&
+            adapter.ifType != platform::NetworkAdapter::kWireless80211)
             continue;
         QVariantMap map = adapterMap(adapter);
-        if (adapter.ifType == ifTypeIeee80211) {
+        if (adapter.ifType == platform::NetworkAdapter::kWireless80211) {
             const QVariantMap link = wifi.value(QString::fromStdString(adapter.adapterName).toUpper());
             for (auto it = link.begin(); it != link.end(); ++it)
                 map.insert(it.key(), it.value());

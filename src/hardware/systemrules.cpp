@@ -64,7 +64,7 @@ QString deviceType(const QVariant &chassisTypes, bool hasBattery)
 
 bool powerStatusShowsBattery(const std::optional<platform::PowerStatus> &status)
 {
-    return status && (status->batteryFlag & 128) == 0;
+    return status && (status->batteryFlag & platform::PowerStatus::kNoSystemBattery) == 0;
 }
 
 QString firmwareText(std::optional<std::uint32_t> firmwareType)

@@ -7,11 +7,6 @@
 
 namespace {
 
-const QString kOk = QStringLiteral("ok");
-const QString kInfo = QStringLiteral("info");
-const QString kWarn = QStringLiteral("warn");
-const QString kAlert = QStringLiteral("alert");
-
 bool containsAny(const QString &text, std::initializer_list<const char *> words)
 {
     for (const char *word : words) {
@@ -54,10 +49,10 @@ QVariantList mixedModuleFindings(const QVariantList &ramModules)
     if (counted < 2 || (capacities.size() < 2 && makers.size() < 2))
         return {};
     return {makeFinding(
-        QStringLiteral("RAM"), QStringLiteral("RAM không đồng nhất giữa các khe"), kInfo,
+        QStringLiteral("RAM"), QStringLiteral("RAM không đồng nhất giữa các khe"), FindingStatus::Info,
         QStringLiteral("Các thanh RAM khác dung lượng/hãng. Đây có thể là cấu hình xuất xưởng hoặc "
                        "đã được nâng cấp RAM — không đủ căn cứ để kết luận đã thay."),
-        QStringLiteral("upgrade"))};
+        FindingImpact::Upgrade)};
 }
 
 QVariantList capacityFindings(const QVariantMap &ramSummary)
@@ -70,11 +65,12 @@ QVariantList capacityFindings(const QVariantMap &ramSummary)
             detail = freeSlots >= 1 ? QStringLiteral("Còn %1 khe RAM trống.").arg(freeSlots)
                                     : QStringLiteral("Có thể nâng dung lượng RAM.");
         }
-        return {makeFinding(QStringLiteral("RAM"), QStringLiteral("RAM còn nâng cấp được"), kInfo, detail)};
+        return {makeFinding(QStringLiteral("RAM"), QStringLiteral("RAM còn nâng cấp được"),
+                            FindingStatus::Info, detail)};
     }
     if (ramSummary.value(QStringLiteral("total")).toString().isEmpty())
         return {};
-    return {makeFinding(QStringLiteral("RAM"), QStringLiteral("RAM đã đạt mức tối đa"), kOk,
+    return {makeFinding(QStringLiteral("RAM"), QStringLiteral("RAM đã đạt mức tối đa"), FindingStatus::Ok,
                         note.isEmpty() ? QStringLiteral("RAM đã đầy / đạt mức hỗ trợ tối đa.") : note)};
 }
 
@@ -98,22 +94,6 @@ QString ddrGeneration(const QString &text)
     return {};
 }
 
-QVariantMap makeFinding(const QString &area, const QString &label, const QString &status,
-                        const QString &detail, const QString &impact)
-{
-    QString effectiveImpact = impact;
-    if (effectiveImpact.isEmpty()) {
-        effectiveImpact = status == kAlert  ? QStringLiteral("major")
-                          : status == kWarn ? QStringLiteral("minor")
-                                            : QStringLiteral("none");
-    }
-    return {{QStringLiteral("area"), area},
-            {QStringLiteral("label"), label},
-            {QStringLiteral("status"), status},
-            {QStringLiteral("detail"), detail},
-            {QStringLiteral("impact"), effectiveImpact}};
-}
-
 bool cpuVendorDiffers(const QString &cpuPlatform, const QString &normalizedCpuName)
 {
     const QString platform = cpuPlatform.toLower();
@@ -132,18 +112,19 @@ QVariantList processorFindings(const LaptopMatch &match, const QString &cpuName)
         return {};
     const QString name = normalizeCpuName(cpuName);
     if (isListedProcessor(match.cpuOptions, name)) {
-        return {makeFinding(QStringLiteral("CPU"), QStringLiteral("CPU đúng cấu hình hãng"), kOk,
+        return {makeFinding(QStringLiteral("CPU"), QStringLiteral("CPU đúng cấu hình hãng"),
+                            FindingStatus::Ok,
                             QStringLiteral("CPU nằm trong danh sách hãng trang bị cho dòng main này."))};
     }
     if (cpuVendorDiffers(match.cpuPlatform, name)) {
         return {makeFinding(QStringLiteral("CPU"), QStringLiteral("CPU khác hãng so với nền tảng main"),
-                            kAlert,
+                            FindingStatus::Alert,
                             QStringLiteral("Main thuộc nền tảng %1 nhưng CPU lại là hãng khác → nghi đã tháo "
                                            "lắp/ghép main hoặc độ chế.")
                                 .arg(match.cpuPlatform))};
     }
     return {makeFinding(
-        QStringLiteral("CPU"), QStringLiteral("CPU không có trong danh sách phổ biến"), kWarn,
+        QStringLiteral("CPU"), QStringLiteral("CPU không có trong danh sách phổ biến"), FindingStatus::Warn,
         QStringLiteral("CPU không khớp danh sách hãng thường trang bị cho dòng này — có thể là bản "
                        "hiếm hoặc đã thay CPU. Cần kiểm tra thêm."))};
 }
@@ -161,7 +142,8 @@ QVariantList boardFindings(const LaptopMatch &match, const QVariantMap &system)
             ? QStringLiteral("Dòng main chuẩn của hãng: %1. Hãy đối chiếu mã in trên PCB khi thay main.")
                   .arg(match.boardId)
             : QStringLiteral("Main thực tế: %1 · Dòng chuẩn: %2.").arg(actual, match.boardId);
-    return {makeFinding(QStringLiteral("Mainboard"), QStringLiteral("Bo mạch chủ"), kInfo, detail)};
+    return {
+        makeFinding(QStringLiteral("Mainboard"), QStringLiteral("Bo mạch chủ"), FindingStatus::Info, detail)};
 }
 
 QVariantList memoryFindings(const QVariantMap &ramSummary, const QVariantList &ramModules)
@@ -191,27 +173,27 @@ QVariantList storageFindings(const QVariantList &disks)
     QVariantList findings;
     if (solidState == 0 && hardDisks > 0) {
         findings << makeFinding(
-            area, QStringLiteral("Chỉ có ổ cứng HDD"), kWarn,
+            area, QStringLiteral("Chỉ có ổ cứng HDD"), FindingStatus::Warn,
             QStringLiteral("Máy còn dùng HDD — nên nâng cấp lên SSD để tăng tốc đáng kể."),
-            QStringLiteral("none"));
+            FindingImpact::None);
     } else if (solidState > 0 && hardDisks > 0) {
         findings << makeFinding(
-            area, QStringLiteral("Có nhiều thiết bị lưu trữ"), kInfo,
+            area, QStringLiteral("Có nhiều thiết bị lưu trữ"), FindingStatus::Info,
             QStringLiteral("Máy hiện có cả SSD và HDD. Đây có thể là cấu hình xuất xưởng hoặc "
                            "đã được nâng cấp thêm ổ."),
-            QStringLiteral("upgrade"));
+            FindingImpact::Upgrade);
     } else if (solidState > 0) {
         findings << makeFinding(
-            area, QStringLiteral("Đang dùng SSD"), kOk,
+            area, QStringLiteral("Đang dùng SSD"), FindingStatus::Ok,
             QStringLiteral("Ổ lưu trữ đã là SSD. Nếu bản xuất xưởng là HDD thì máy đã được nâng "
                            "cấp hợp lệ."));
     }
     if (counted > 1) {
         findings << makeFinding(
-            area, QStringLiteral("Đang có %1 thiết bị lưu trữ").arg(counted), kInfo,
+            area, QStringLiteral("Đang có %1 thiết bị lưu trữ").arg(counted), FindingStatus::Info,
             QStringLiteral("Số ổ nhiều hơn 1. Có thể là cấu hình xuất xưởng hoặc đã gắn thêm — "
                            "chưa đủ căn cứ để kết luận chắc chắn."),
-            QStringLiteral("none"));
+            FindingImpact::None);
     }
     return findings;
 }

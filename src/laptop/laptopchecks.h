@@ -1,5 +1,6 @@
 #pragma once
 
+#include "laptop/laptopfinding.h"
 #include "laptop/laptopidentify.h"
 
 #include <QString>
@@ -12,10 +13,6 @@ QString normalizeCpuName(const QString &text);
 
 // "ddr5", "ddr4" or "ddr3", the first of them (in that order) the text names; empty otherwise.
 QString ddrGeneration(const QString &text);
-
-// A finding map; an empty impact follows from the status (alert: major, warn: minor, else none).
-QVariantMap makeFinding(const QString &area, const QString &label, const QString &status,
-                        const QString &detail, const QString &impact = QString());
 
 // Whether a processor is of the other vendor than a platform that names exactly one vendor.
 // A platform naming both vendors (or neither) accepts either processor.

@@ -1,5 +1,7 @@
 #include "laptop/laptopverdict.h"
 
+#include "laptop/laptopfinding.h"
+
 #include <QStringList>
 
 #include <algorithm>
@@ -29,7 +31,7 @@ QString starTextOf(int stars)
 QVariantMap laptopVerdict(const QVariantList &findings, bool matched)
 {
     if (!matched || findings.isEmpty()) {
-        return {{QStringLiteral("level"), QStringLiteral("info")},
+        return {{QStringLiteral("level"), findingStatusText(FindingStatus::Info)},
                 {QStringLiteral("title"), QStringLiteral("Không đủ dữ liệu")},
                 {QStringLiteral("text"),
                  QStringLiteral("Chưa đủ dữ liệu chuẩn của hãng để đối chiếu chi tiết dòng máy này. Không "
@@ -46,28 +48,33 @@ QVariantMap laptopVerdict(const QVariantList &findings, bool matched)
     QStringList reasons;
     for (const QVariant &item : findings) {
         const QVariantMap finding = item.toMap();
-        const QString impact = finding.value(QStringLiteral("impact")).toString();
         const QString label = finding.value(QStringLiteral("label")).toString();
-        if (impact == QLatin1String("major")) {
+        switch (findingImpact(finding)) {
+        case FindingImpact::Major:
             ++majors;
             reasons << QStringLiteral("−28đ: %1").arg(label);
-        } else if (impact == QLatin1String("minor")) {
+            break;
+        case FindingImpact::Minor:
             ++minors;
             reasons << QStringLiteral("−9đ: %1").arg(label);
-        } else if (impact == QLatin1String("upgrade")) {
+            break;
+        case FindingImpact::Upgrade:
             ++upgrades;
             reasons << QStringLiteral("−3đ: %1 (nâng cấp hợp lệ)").arg(label);
+            break;
+        case FindingImpact::None:
+            break;
         }
     }
 
     const int score = std::clamp(100 - 28 * majors - 9 * minors - 3 * upgrades, 35, 100);
     const int stars = starsFor(score);
 
-    QString level = QStringLiteral("ok");
+    FindingStatus level = FindingStatus::Ok;
     QString title;
     QString text;
     if (majors >= 1) {
-        level = QStringLiteral("alert");
+        level = FindingStatus::Alert;
         title = QStringLiteral("Có dấu hiệu thay đổi lớn");
         text = QStringLiteral(
             "Có dấu hiệu thay đổi linh kiện quan trọng (CPU / mainboard / màn hình). Khuyến nghị "
@@ -82,8 +89,11 @@ QVariantMap laptopVerdict(const QVariantList &findings, bool matched)
             "RAM/ổ cứng.");
     }
 
-    return {{QStringLiteral("level"), level},    {QStringLiteral("title"), title},
-            {QStringLiteral("text"), text},      {QStringLiteral("score"), score},
-            {QStringLiteral("stars"), stars},    {QStringLiteral("starText"), starTextOf(stars)},
+    return {{QStringLiteral("level"), findingStatusText(level)},
+            {QStringLiteral("title"), title},
+            {QStringLiteral("text"), text},
+            {QStringLiteral("score"), score},
+            {QStringLiteral("stars"), stars},
+            {QStringLiteral("starText"), starTextOf(stars)},
             {QStringLiteral("reasons"), reasons}};
 }

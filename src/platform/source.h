@@ -37,9 +37,15 @@ public:
 
 // GetSystemPowerStatus.
 struct PowerStatus {
-    std::uint8_t acLineStatus = 255;             // 0 offline, 1 online, 255 unknown
-    std::uint8_t batteryFlag = 255;              // bit 128: no system battery; 255 unknown
-    std::uint32_t batteryLifeTime = 0xFFFFFFFFu; // seconds; all ones when unknown
+    static constexpr std::uint8_t kUnknown = 255; // either byte
+    static constexpr std::uint8_t kAcOffline = 0, kAcOnline = 1;
+    // batteryFlag bits; 0 means a battery between the low and high marks, not charging
+    static constexpr std::uint8_t kHigh = 1, kLow = 2, kCritical = 4, kCharging = 8, kNoSystemBattery = 128;
+    static constexpr std::uint32_t kUnknownLifeTime = 0xFFFFFFFFu;
+
+    std::uint8_t acLineStatus = kUnknown;
+    std::uint8_t batteryFlag = kUnknown;
+    std::uint32_t batteryLifeTime = kUnknownLifeTime; // seconds
 };
 
 struct CpuidRegisters {
@@ -48,9 +54,11 @@ struct CpuidRegisters {
 
 // One DXGI adapter.
 struct GraphicsAdapter {
+    static constexpr std::uint32_t kSoftware = 2; // flags bit
+
     std::string description;
     std::uint64_t dedicatedVideoMemory = 0; // bytes
-    std::uint32_t flags = 0;                // 2: software adapter
+    std::uint32_t flags = 0;
 };
 
 struct DisplayMode {
@@ -59,21 +67,27 @@ struct DisplayMode {
 
 // One display device as EnumDisplayDevicesW lists it, with its modes.
 struct DisplayDevice {
+    static constexpr std::uint32_t kAttachedToDesktop = 1, kPrimary = 4; // stateFlags bits
+
     std::string deviceName;
     std::string description;
-    std::uint32_t stateFlags = 0; // 1 attached to desktop, 4 primary
+    std::uint32_t stateFlags = 0;
     std::optional<DisplayMode> current;
     std::vector<DisplayMode> modes; // in enumeration order
 };
 
 // One adapter as GetAdaptersAddresses lists it.
 struct NetworkAdapter {
-    std::uint32_t ifType = 0; // 6 Ethernet, 71 IEEE 802.11, 24 loopback, ...
+    // IANA interface types (the ones the program tells apart)
+    static constexpr std::uint32_t kEthernet = 6, kWireless80211 = 71, kLoopback = 24;
+    static constexpr std::uint32_t kOperUp = 1;
+
+    std::uint32_t ifType = 0;
     std::string friendlyName;
     std::string description;
     std::string adapterName; // Windows: the GUID in braces; matched against WlanInterface::guid
     std::vector<std::uint8_t> physicalAddress;
-    std::uint32_t operStatus = 0;        // 1 up
+    std::uint32_t operStatus = 0;        // kOperUp, or another IF_OPER_STATUS
     std::uint64_t transmitLinkSpeed = 0; // bits per second
     std::uint64_t receiveLinkSpeed = 0;
     std::vector<std::string> unicast; // formatted addresses in platform order, IPv4 and IPv6 mixed
@@ -92,9 +106,11 @@ struct WlanConnection {
 
 // One WLAN interface.
 struct WlanInterface {
+    static constexpr std::uint32_t kConnected = 1; // a WLAN_INTERFACE_STATE
+
     std::string guid; // "{...}" on Windows; compared upper-cased with NetworkAdapter::adapterName
     std::vector<std::uint32_t> phyTypes; // supported DOT11_PHY_TYPE values
-    std::uint32_t state = 0;             // 1 connected
+    std::uint32_t state = 0;
     std::optional<WlanConnection> connection;
     std::optional<std::uint32_t> channel;
 };

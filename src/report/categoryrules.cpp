@@ -1,5 +1,6 @@
 #include "report/categoryrules.h"
 
+#include "hardware/diskhealth.h"
 #include "hardware/gpukind.h"
 #include "report/textnumbers.h"
 
@@ -64,13 +65,19 @@ int diskScore(const QVariantMap &disk)
         score = 90;
     else if (mediaType.contains(QLatin1String("HDD")))
         score = 62;
-    const QString health = text(disk, "health");
-    if (health.contains(QStringLiteral("Tốt")))
+    switch (diskHealthOfText(text(disk, "health"))) {
+    case DiskHealth::Good:
         score += 8;
-    else if (health.contains(QStringLiteral("Cảnh báo")))
+        break;
+    case DiskHealth::Warning:
         score -= 18;
-    else if (health.contains(QStringLiteral("Lỗi")))
+        break;
+    case DiskHealth::Failed:
         score -= 45;
+        break;
+    case DiskHealth::Unknown:
+        break;
+    }
     return clampAndRound(score);
 }
 

@@ -93,6 +93,30 @@ private slots:
                 "cao phải chọn cấu hình từ đầu."));
     }
 
+    // The file is read strictly: a misspelt, missing or mistyped field must not leave a default.
+    void malformedEntriesAreRejected()
+    {
+        const QByteArray whole =
+            R"({"brand": "B", "series": "S", "matchKeys": ["a", "b"], "cpuKeys": [], "formFactor": "",
+                "cpuPlatform": "", "cpuSoldered": true, "cpuOptions": "", "maxRam": "", "ramSlots": 2,
+                "ramType": "", "boardId": "", "swapGroup": "g", "upgradeNote": ""})";
+        QString error;
+        const auto good = parseLaptopCatalogue("[" + whole + "]", &error);
+        QVERIFY2(good && good->size() == 1 && good->at(0).ramSlots == 2, qPrintable(error));
+        const QList<QPair<QByteArray, QByteArray>> cases{
+            {"\"swapGroup\"", "\"swapgroup\""},
+            {"\"ramSlots\": 2", "\"ramSlots\": 2.5"},
+            {"\"cpuSoldered\": true", "\"cpuSoldered\": 1"},
+            {"[\"a\", \"b\"]", "[\"a\", 2]"},
+            {"\"upgradeNote\": \"\"", "\"upgradeNote\": \"\", \"extra\": 1"}};
+        for (const auto &[from, to] : cases) {
+            QByteArray broken = whole;
+            broken.replace(from, to);
+            QVERIFY2(!parseLaptopCatalogue("[" + whole + "," + broken + "]", &error), to.constData());
+            QVERIFY2(error.startsWith("entry 2: "), qPrintable(error));
+        }
+    }
+
     // Digest of every table field, taken from the reviewed tables (with "HP ProBook 640/650 G4-G8"
     // keyed to Intel processors); any edit of the data (a re-typed dash or quote, a lost key)
     // changes it.

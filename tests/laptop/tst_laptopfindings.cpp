@@ -49,13 +49,14 @@ Machine machine(const char *name, const QVariantMap &system, const QString &cpu 
 
 QVariantList findingsWithImpacts(int majors, int minors, int upgrades)
 {
-    QVariantList findings{makeFinding("Ổ cứng", "neutral", "warn", "d", "none")};
+    QVariantList findings{makeFinding("Ổ cứng", "neutral", FindingStatus::Warn, "d", FindingImpact::None)};
     for (int i = 0; i < majors; ++i)
-        findings << makeFinding("CPU", QString("major %1").arg(i), "alert", "d");
+        findings << makeFinding("CPU", QString("major %1").arg(i), FindingStatus::Alert, "d");
     for (int i = 0; i < minors; ++i)
-        findings << makeFinding("CPU", QString("minor %1").arg(i), "warn", "d");
+        findings << makeFinding("CPU", QString("minor %1").arg(i), FindingStatus::Warn, "d");
     for (int i = 0; i < upgrades; ++i)
-        findings << makeFinding("RAM", QString("upgrade %1").arg(i), "info", "d", "upgrade");
+        findings << makeFinding("RAM", QString("upgrade %1").arg(i), FindingStatus::Info, "d",
+                                FindingImpact::Upgrade);
     return findings;
 }
 
@@ -189,20 +190,13 @@ private slots:
         }
     }
 
-    void verdictReasonsAndTexts()
+    // The verdict texts are pinned by the findings golden; the upgrade deduction appears in none
+    // of its machines.
+    void verdictReasonsInFindingOrder()
     {
-        QVariantMap verdict = laptopVerdict(findingsWithImpacts(1, 1, 1), true);
+        const QVariantMap verdict = laptopVerdict(findingsWithImpacts(1, 1, 1), true);
         QCOMPARE(verdict.value("reasons").toStringList(),
                  QStringList({"−28đ: major 0", "−9đ: minor 0", "−3đ: upgrade 0 (nâng cấp hợp lệ)"}));
-        QCOMPARE(verdict.value("text").toString(), QString("Có dấu hiệu thay đổi linh kiện quan trọng (CPU / "
-                                                           "mainboard / màn hình). Khuyến nghị kiểm tra "
-                                                           "thêm trước khi kết luận."));
-        QCOMPARE(laptopVerdict(findingsWithImpacts(0, 0, 0), true).value("text").toString(),
-                 QString("Không phát hiện thay đổi linh kiện quan trọng. Cấu hình phù hợp chuẩn hãng."));
-        QCOMPARE(
-            laptopVerdict(findingsWithImpacts(0, 1, 0), true).value("text").toString(),
-            QString("Không phát hiện thay đổi linh kiện quan trọng. Máy có thể đã được nâng cấp hợp lệ RAM/ổ "
-                    "cứng."));
     }
 };
 

@@ -1,6 +1,7 @@
 // Whole reports of recorded machines, byte for byte, as the export command writes them.
 #include "golden.h"
 #include "hardware/hardwarecontroller.h"
+#include "interactive/displaycontroller.h"
 #include "perf/perfcontroller.h"
 #include "report/reportcontroller.h"
 #include "steprun.h"
@@ -46,12 +47,10 @@ class TestReportGolden : public QObject {
 private slots:
     void laptopWithTestsAndScreenCheck()
     {
-        QObject display;
-        display.setProperty("faults", QStringList{"Điểm chết (dead pixel)", "Hở sáng viền"});
-        display.setProperty("note", "Góc dưới trái <2 điểm>");
-        display.setProperty("verdict", "Màn hình có lỗi nhẹ");
-        display.setProperty("verdictLevel", "warn");
-        display.setProperty("confirmed", true);
+        // As the marking sheet saves two marked defects and a note.
+        DisplayController display;
+        display.setResult({"Điểm chết", "Hở sáng"}, "Góc dưới trái <2 điểm>", "Phát hiện 2 lỗi cần lưu ý",
+                          "warn");
         exportMachine(
             "laptop",
             [](PerfController &perf) {
@@ -61,7 +60,14 @@ private slots:
             &display);
     }
 
-    void desktopUntested() { exportMachine("desktop", {}, nullptr); }
+    // A screen test that was saved and cleared again leaves the report as if never run.
+    void desktopUntested()
+    {
+        DisplayController display;
+        display.setResult({"Sọc dọc"}, "x", "Phát hiện 1 lỗi cần lưu ý", "bad");
+        display.reset();
+        exportMachine("desktop", {}, &display);
+    }
 
     // A Ryzen laptop whose only graphics is the processor's Radeon, measured like one: scored and
     // judged as integrated graphics, and, matching no catalogue entry, given no verdict.

@@ -19,7 +19,10 @@ var list = [
 ]
 
 // Pages that exist; every other section shows the placeholder.
-var pages = { dashboard: "DashboardPage", report: "ReportPage" }
+var pages = {
+    dashboard: "DashboardPage", display: "DisplayPage", keyboard: "KeyboardPage", touchpad: "TouchpadPage",
+    devices: "DevicesPage", report: "ReportPage"
+}
 
 function pageFor(key) {
     return pages.hasOwnProperty(key) ? pages[key] : "PlaceholderPage"

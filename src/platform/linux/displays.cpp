@@ -10,9 +10,6 @@ namespace platform::linuxbackend {
 
 namespace {
 
-constexpr std::uint32_t kAttachedToDesktop = 1;
-constexpr std::uint32_t kPrimaryDevice = 4;
-
 std::optional<Edid> decodeEdid(const std::string &bytes)
 {
     return parseEdid(reinterpret_cast<const std::uint8_t *>(bytes.data()), bytes.size());
@@ -74,8 +71,8 @@ std::vector<DrmDisplay> drmDisplays(const SysRoot &root, const std::vector<DrmAd
             if (adapter.card == connector.card)
                 device.description = adapter.name;
         }
-        device.stateFlags =
-            (connector.enabled ? kAttachedToDesktop : 0) | (i == primary ? kPrimaryDevice : 0);
+        device.stateFlags = (connector.enabled ? DisplayDevice::kAttachedToDesktop : 0) |
+                            (i == primary ? DisplayDevice::kPrimary : 0);
 
         const KmsConnector *kms = nullptr;
         if (root.isLive()) {

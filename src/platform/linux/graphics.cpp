@@ -66,7 +66,7 @@ std::vector<GraphicsAdapter> LinuxSource::graphicsAdapters()
         GraphicsAdapter entry;
         entry.description = adapter.name;
         entry.dedicatedVideoMemory = adapter.vram;
-        entry.flags = adapter.software ? 2u : 0u;
+        entry.flags = adapter.software ? GraphicsAdapter::kSoftware : 0u;
         out.push_back(std::move(entry));
     }
     return out;

@@ -243,9 +243,9 @@ std::uint32_t ifTypeOfLink(long long arphrdType, bool wireless)
 {
     switch (arphrdType) {
     case arphrdEther:
-        return wireless ? 71 : 6;
+        return wireless ? NetworkAdapter::kWireless80211 : NetworkAdapter::kEthernet;
     case arphrdLoopback:
-        return 24;
+        return NetworkAdapter::kLoopback;
     case arphrdPpp:
         return 23;
     case arphrdIeee1394:
@@ -268,7 +268,7 @@ std::uint32_t ifTypeOfLink(long long arphrdType, bool wireless)
 std::uint32_t operStatusOf(const std::string &operstate, bool adminUp, bool carrier)
 {
     if (operstate == "up")
-        return 1;
+        return NetworkAdapter::kOperUp;
     if (operstate == "down")
         return 2;
     if (operstate == "testing")
@@ -279,7 +279,7 @@ std::uint32_t operStatusOf(const std::string &operstate, bool adminUp, bool carr
         return 6;
     if (operstate == "lowerlayerdown")
         return 7;
-    return adminUp && carrier ? 1 : 4;
+    return adminUp && carrier ? NetworkAdapter::kOperUp : 4;
 }
 
 std::vector<std::uint8_t> parseHardwareAddress(const std::string &text)

@@ -59,7 +59,7 @@ std::vector<NetworkAdapter> LinuxSource::networkAdapters()
         if (const auto it = gateways.find(entry.name); it != gateways.end())
             adapter.gateways = it->second;
         // The resolver is configured for the whole system, not per interface.
-        if (adapter.operStatus == 1 && adapter.ifType != 24)
+        if (adapter.operStatus == NetworkAdapter::kOperUp && adapter.ifType != NetworkAdapter::kLoopback)
             adapter.dnsServers = nameServers;
         // sysfs has no speed for Wi-Fi; the current bit rates stand in for it.
         if (const auto it = wireless.find(entry.name); it != wireless.end() && it->second.connection) {

@@ -222,13 +222,13 @@ WlanInterface assembleWlanInterface(const Nl80211Interface &interface,
                                     const std::optional<Nl80211Station> &station,
                                     const std::optional<Nl80211Bss> &bss)
 {
-    constexpr std::uint32_t stateConnected = 1, stateDisconnected = 4;
+    constexpr std::uint32_t stateDisconnected = 4;
     WlanInterface wlan;
     wlan.guid = interface.name;
     wlan.phyTypes.assign(phyTypes.begin(), phyTypes.end());
     const bool associated = bss && bss->associated;
     const bool connected = associated || (interface.ssid && station);
-    wlan.state = connected ? stateConnected : stateDisconnected;
+    wlan.state = connected ? WlanInterface::kConnected : stateDisconnected;
     if (!connected)
         return wlan;
 

@@ -8,9 +8,6 @@ namespace platform::linuxbackend {
 
 namespace {
 
-constexpr std::uint8_t kHigh = 1, kLow = 2, kCritical = 4, kCharging = 8, kNoBattery = 128, kUnknown = 255;
-constexpr std::uint32_t kUnknownTime = 0xFFFFFFFFu;
-
 // Firmware and drivers do report nonsense; beyond this no battery value is believable.
 bool plausible(const std::optional<long long> &value)
 {
@@ -58,7 +55,7 @@ std::optional<long long> secondsLeft(const std::vector<const PowerSupply *> &bat
             return std::nullopt;
         }
     }
-    if (total <= 0 || total >= kUnknownTime)
+    if (total <= 0 || total >= PowerStatus::kUnknownLifeTime)
         return std::nullopt;
     return total;
 }
@@ -76,8 +73,8 @@ PowerStatus derivePowerStatus(const std::vector<PowerSupply> &supplies)
     PowerStatus status;
     if (batteries.empty()) {
         // Without a battery the running machine can only be on external power.
-        status.acLineStatus = 1;
-        status.batteryFlag = kNoBattery;
+        status.acLineStatus = PowerStatus::kAcOnline;
+        status.batteryFlag = PowerStatus::kNoSystemBattery;
         return status;
     }
 
@@ -88,28 +85,28 @@ PowerStatus derivePowerStatus(const std::vector<PowerSupply> &supplies)
         onExternal = onExternal || b->status == "Full" || b->status == "Not charging";
     }
     if (const auto external = externalPowerOnline(supplies))
-        status.acLineStatus = *external ? 1 : 0;
+        status.acLineStatus = *external ? PowerStatus::kAcOnline : PowerStatus::kAcOffline;
     else if (discharging)
-        status.acLineStatus = 0;
+        status.acLineStatus = PowerStatus::kAcOffline;
     else if (charging || onExternal)
-        status.acLineStatus = 1;
+        status.acLineStatus = PowerStatus::kAcOnline;
 
     const auto percent = chargePercent(batteries);
     if (!percent) {
-        status.batteryFlag = charging ? kCharging : kUnknown;
+        status.batteryFlag = charging ? PowerStatus::kCharging : PowerStatus::kUnknown;
     } else {
         std::uint8_t flag = 0;
         if (*percent > 66)
-            flag |= kHigh;
+            flag |= PowerStatus::kHigh;
         if (*percent < 33)
-            flag |= kLow;
+            flag |= PowerStatus::kLow;
         if (*percent < 5)
-            flag |= kCritical;
+            flag |= PowerStatus::kCritical;
         if (charging)
-            flag |= kCharging;
+            flag |= PowerStatus::kCharging;
         status.batteryFlag = flag;
     }
-    if (status.acLineStatus == 0) {
+    if (status.acLineStatus == PowerStatus::kAcOffline) {
         if (const auto seconds = secondsLeft(batteries))
             status.batteryLifeTime = static_cast<std::uint32_t>(*seconds);
     }

@@ -40,7 +40,7 @@ std::optional<DisplayMode> adapterCurrentMode(const std::string &card,
     for (const DrmDisplay &display : displays) {
         if (display.card != card || !display.device.current)
             continue;
-        if (display.device.stateFlags & 4)
+        if (display.device.stateFlags & DisplayDevice::kPrimary)
             return display.device.current;
         if (!first)
             first = display.device.current;
