@@ -17,7 +17,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <ftw.h>
 #include <string>
 #include <sys/stat.h>
@@ -144,12 +143,6 @@ void buildTree(const std::string &input)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
-{
-    std::atexit(clearTree);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const std::string input(reinterpret_cast<const char *>(data), size);
@@ -176,5 +169,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         (void)parseMemInfo(*meminfo);
     if (const auto cpuinfo = root.readFile("/proc/cpuinfo"))
         (void)cpuPackages(root, parseCpuInfo(*cpuinfo));
+    // libFuzzer may end the process without running exit handlers: leave no tree behind.
+    clearTree();
     return 0;
 }
