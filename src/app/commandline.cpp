@@ -13,14 +13,38 @@ const QStringList kPhases = {QStringLiteral("hw"), QStringLiteral("cpuBench"), Q
 
 constexpr int kLongestStress = 24 * 60 * 60;
 
-bool isOption(const QString &arg)
-{
-    return arg == QLatin1String("--export") || arg == QLatin1String("--record-profile") ||
-           arg == QLatin1String("--output") || arg == QLatin1String("--benchmark") ||
-           arg == QLatin1String("--stress") || arg == QLatin1String("--help") || arg == QLatin1String("-h") ||
-           arg == QLatin1String("--version") || arg == QLatin1String("--inspect") ||
-           arg == QLatin1String("--screenshots");
-}
+enum class Takes { Nothing, Value, OptionalValue };
+
+struct Option {
+    const char *name;
+    Takes takes;
+    bool qt = false; // the GUI application object's own; passed on to it untouched
+};
+
+constexpr Option kOptions[] = {
+    {"--help", Takes::Nothing},
+    {"-h", Takes::Nothing},
+    {"--version", Takes::Nothing},
+    {"--export", Takes::OptionalValue},
+    {"--output", Takes::Value},
+    {"--benchmark", Takes::Nothing},
+    {"--stress", Takes::Value},
+    {"--record-profile", Takes::Value},
+    {"--inspect", Takes::OptionalValue},
+    {"--screenshots", Takes::Value},
+    {"-platform", Takes::Value, true},
+    {"-platformpluginpath", Takes::Value, true},
+    {"-platformtheme", Takes::Value, true},
+    {"-plugin", Takes::Value, true},
+    {"-qwindowgeometry", Takes::Value, true},
+    {"-qwindowicon", Takes::Value, true},
+    {"-qwindowtitle", Takes::Value, true},
+    {"-qmljsdebugger", Takes::Value, true},
+    {"-style", Takes::Value, true},
+    {"-display", Takes::Value, true},
+    {"-session", Takes::Value, true},
+    {"-reverse", Takes::Nothing, true},
+};
 
 // "hw,cpuBench" → the phases named (any letter case); false for an unknown or empty name.
 bool parsePhases(const QString &list, QStringList &phases)
@@ -39,13 +63,63 @@ bool parsePhases(const QString &list, QStringList &phases)
     return true;
 }
 
-// The argument after an option, unless it is missing or another of our options.
-bool takeValue(const QStringList &args, int &i, QString &value)
+const Option *findOption(const QString &name)
 {
-    if (i + 1 >= args.size() || isOption(args.at(i + 1)))
-        return false;
-    value = args.at(++i);
-    return true;
+    for (const Option &option : kOptions) {
+        if (name == QLatin1String(option.name))
+            return &option;
+    }
+    return nullptr;
+}
+
+// An argument that looks like an option is never taken as a value, so "--export --output x"
+// exports the default format and a forgotten value is reported rather than swallowing a flag.
+bool looksLikeOption(const QString &arg)
+{
+    return arg.size() > 1 && arg.startsWith(QLatin1Char('-'));
+}
+
+bool applyOption(CommandLine &line, const QString &name, const QString *value)
+{
+    if (name == QLatin1String("--help") || name == QLatin1String("-h")) {
+        line.help = true;
+    } else if (name == QLatin1String("--version")) {
+        line.version = true;
+    } else if (name == QLatin1String("--benchmark")) {
+        line.benchmark = true;
+    } else if (name == QLatin1String("--record-profile")) {
+        line.recordProfile = value ? *value : QString();
+        if (line.recordProfile.isEmpty())
+            line.error = QStringLiteral("--record-profile needs a file name");
+    } else if (name == QLatin1String("--output")) {
+        line.outputFolder = value ? *value : QString();
+        if (line.outputFolder.isEmpty())
+            line.error = QStringLiteral("--output needs a folder");
+    } else if (name == QLatin1String("--screenshots")) {
+        line.screenshotsDir = value ? *value : QString();
+        if (line.screenshotsDir.isEmpty())
+            line.error = QStringLiteral("--screenshots needs a folder");
+    } else if (name == QLatin1String("--stress")) {
+        bool number = false;
+        line.stressSeconds = value ? value->toInt(&number) : 0;
+        if (!number || line.stressSeconds < 1 || line.stressSeconds > kLongestStress)
+            line.error =
+                QStringLiteral("--stress needs a number of seconds from 1 to %1").arg(kLongestStress);
+    } else if (name == QLatin1String("--inspect")) {
+        line.inspect = true;
+        if (!value)
+            line.inspectPhases = kPhases;
+        else if (!parsePhases(*value, line.inspectPhases))
+            line.error =
+                QStringLiteral("--inspect takes a comma list of ") + kPhases.join(QStringLiteral(", "));
+    } else if (name == QLatin1String("--export")) {
+        if (line.exportMode)
+            return true; // the first occurrence decides
+        line.exportMode = true;
+        const QString format = value && !value->isEmpty() ? value->toLower() : QStringLiteral("pdf");
+        line.formats = format == QLatin1String("all") ? kAllFormats : QStringList{format};
+    }
+    return line.error.isEmpty();
 }
 
 } // namespace
@@ -55,54 +129,30 @@ CommandLine parseCommandLine(const QStringList &args)
     CommandLine line;
     for (int i = 1; i < args.size(); ++i) {
         const QString &arg = args.at(i);
-        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
-            line.help = true;
-        } else if (arg == QLatin1String("--version")) {
-            line.version = true;
-        } else if (arg == QLatin1String("--record-profile")) {
-            if (!takeValue(args, i, line.recordProfile)) {
-                line.error = QStringLiteral("--record-profile needs a file name");
-                return line;
-            }
-        } else if (arg == QLatin1String("--output")) {
-            if (!takeValue(args, i, line.outputFolder) || line.outputFolder.isEmpty()) {
-                line.error = QStringLiteral("--output needs a folder");
-                return line;
-            }
-        } else if (arg == QLatin1String("--benchmark")) {
-            line.benchmark = true;
-        } else if (arg == QLatin1String("--stress")) {
-            QString value;
-            bool number = false;
-            line.stressSeconds = takeValue(args, i, value) ? value.toInt(&number) : 0;
-            if (!number || line.stressSeconds < 1 || line.stressSeconds > kLongestStress) {
-                line.error =
-                    QStringLiteral("--stress needs a number of seconds from 1 to %1").arg(kLongestStress);
-                return line;
-            }
-        } else if (arg == QLatin1String("--inspect")) {
-            line.inspect = true;
-            // The phase list is optional; Qt's own options (-platform …) are not one.
-            const bool hasList = i + 1 < args.size() && !args.at(i + 1).startsWith(QLatin1Char('-'));
-            if (!hasList) {
-                line.inspectPhases = kPhases;
-            } else if (!parsePhases(args.at(++i), line.inspectPhases)) {
-                line.error =
-                    QStringLiteral("--inspect takes a comma list of ") + kPhases.join(QStringLiteral(", "));
-                return line;
-            }
-        } else if (arg == QLatin1String("--screenshots")) {
-            if (!takeValue(args, i, line.screenshotsDir) || line.screenshotsDir.isEmpty()) {
-                line.error = QStringLiteral("--screenshots needs a folder");
-                return line;
-            }
-        } else if (arg == QLatin1String("--export") && !line.exportMode) {
-            line.exportMode = true;
-            // The next argument is the format unless it is another of our options.
-            const bool hasFormat = i + 1 < args.size() && !isOption(args.at(i + 1));
-            const QString format = hasFormat ? args.at(++i).toLower() : QStringLiteral("pdf");
-            line.formats = format == QLatin1String("all") ? kAllFormats : QStringList{format};
+        const int equals = looksLikeOption(arg) ? arg.indexOf(QLatin1Char('=')) : -1;
+        const QString name = equals > 0 ? arg.left(equals) : arg;
+        const Option *option = findOption(name);
+        if (!option) {
+            line.error = looksLikeOption(arg) ? QStringLiteral("unknown option %1").arg(name)
+                                              : QStringLiteral("unexpected argument %1").arg(arg);
+            return line;
         }
+        QString value;
+        bool hasValue = false;
+        if (equals > 0) {
+            if (option->takes == Takes::Nothing) {
+                line.error = QStringLiteral("%1 takes no value").arg(name);
+                return line;
+            }
+            value = arg.mid(equals + 1);
+            hasValue = true;
+        } else if (option->takes != Takes::Nothing && i + 1 < args.size() &&
+                   !looksLikeOption(args.at(i + 1))) {
+            value = args.at(++i);
+            hasValue = true;
+        }
+        if (!applyOption(line, name, hasValue ? &value : nullptr))
+            return line;
     }
     const bool exportOptions = !line.outputFolder.isEmpty() || line.benchmark || line.stressSeconds > 0;
     if (exportOptions && !line.exportMode)

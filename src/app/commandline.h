@@ -3,7 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-// What the command line asks for. Unknown arguments are left to the application object.
+// What the command line asks for. Anything the program does not know is an error, found
+// before any scan starts; only Qt's own window options are passed on to the application object.
 struct CommandLine {
     bool help = false;
     bool version = false;
@@ -16,10 +17,11 @@ struct CommandLine {
     bool inspect = false;      // --inspect [PHASES]: the window starts the full inspection at once
     QStringList inspectPhases; // the phases it runs, by their names in the window
     QString screenshotsDir;    // --screenshots <dir>: the window saves every tab there and exits
-    QString error;             // a malformed option; the process prints it and ends with 2
+    QString error;             // a malformed command line; the process prints it and ends with 2
 };
 
-// args include the program path, as the application's argument list does.
+// args include the program path, as the application's argument list does. Every option that
+// takes a value also accepts it as --name=value.
 CommandLine parseCommandLine(const QStringList &args);
 
 QString helpText();

@@ -14,4 +14,4 @@ std::uint32_t crashCodeForSignal(int signal, int signalCode);
 // Formats the whole log line into out without allocating; returns its length (without the
 // terminating zero). Safe to call from a signal handler.
 std::size_t formatCrashLine(char *out, std::size_t capacity, std::int64_t localSeconds, int milliseconds,
-                            std::uint32_t code, std::uintptr_t address);
+                            std::int64_t processId, std::uint32_t code, std::uintptr_t address);

@@ -26,8 +26,9 @@ void onFatalSignal(int signal, siginfo_t *info, void *)
         (info && signal != SIGABRT) ? reinterpret_cast<std::uintptr_t>(info->si_addr) : 0;
 
     char line[160];
-    const std::size_t length = formatCrashLine(line, sizeof line, now.tv_sec + utcOffsetSeconds,
-                                               static_cast<int>(now.tv_nsec / 1000000), code, address);
+    const std::size_t length =
+        formatCrashLine(line, sizeof line, now.tv_sec + utcOffsetSeconds,
+                        static_cast<int>(now.tv_nsec / 1000000), getpid(), code, address);
     if (crashLogPath[0]) {
         const int fd = open(crashLogPath, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
         if (fd >= 0) {

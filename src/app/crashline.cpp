@@ -64,7 +64,7 @@ void civilFromDays(std::int64_t days, std::int64_t &year, int &month, int &day)
 } // namespace
 
 std::size_t formatCrashLine(char *out, std::size_t capacity, std::int64_t localSeconds, int milliseconds,
-                            std::uint32_t code, std::uintptr_t address)
+                            std::int64_t processId, std::uint32_t code, std::uintptr_t address)
 {
     if (!out || capacity == 0)
         return 0;
@@ -91,7 +91,9 @@ std::size_t formatCrashLine(char *out, std::size_t capacity, std::int64_t localS
     w.decimal(rest % 60, 2);
     w.put('.');
     w.decimal(milliseconds, 3);
-    w.text("  CRASH code=0x");
+    w.text(" [");
+    w.decimal(processId, 1);
+    w.text("]  CRASH code=0x");
     w.hex(code, 8);
     w.text(" addr=0x");
     w.hex(address, 1);

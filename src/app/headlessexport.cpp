@@ -1,5 +1,6 @@
 #include "app/headlessexport.h"
 
+#include "app/startuplog.h"
 #include "hardware/hardwarecontroller.h"
 
 #include <QEventLoop>
@@ -7,6 +8,17 @@
 #include <QTimer>
 
 namespace {
+
+// A path or reason as the terminal gets it: control characters (a folder name can hold an
+// escape sequence) shown as '?', as directory listings do.
+QString terminalText(QString text)
+{
+    for (QChar &ch : text) {
+        if (ch.category() == QChar::Other_Control || ch.category() == QChar::Other_Format)
+            ch = QLatin1Char('?');
+    }
+    return text;
+}
 
 // Drives one headless run on its own event loop.
 class HeadlessRun {
@@ -74,10 +86,17 @@ private:
         for (const QString &format : m_formats) {
             const QString path = m_report.exportAs ? m_report.exportAs(format) : QString();
             if (path.isEmpty()) {
-                m_out << "FAILED: " << format << Qt::endl;
+                m_out << "FAILED: " << terminalText(format) << Qt::endl;
+                const QString reason = m_report.failureReason ? m_report.failureReason() : QString();
+                if (!reason.isEmpty())
+                    QTextStream(stderr) << "kelvaro: " << format << ": " << terminalText(reason) << Qt::endl;
+                appendStartupLog(
+                    QStringLiteral("FAILED: %1%2")
+                        .arg(format, reason.isEmpty() ? QString() : QStringLiteral(": ") + reason));
                 ++failures;
             } else {
-                m_out << "OK: " << path << Qt::endl;
+                m_out << "OK: " << terminalText(path) << Qt::endl;
+                appendStartupLog(QStringLiteral("written: ") + path);
             }
         }
         m_out.flush();

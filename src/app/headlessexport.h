@@ -24,9 +24,11 @@ struct HeadlessReport {
     std::function<void()> recompute;                        // score over the fresh snapshot
     std::function<QString(const QString &format)> exportAs; // written path, empty on failure
     std::vector<HeadlessPhase> phases = {};                 // run in order after the scan
+    std::function<QString()> failureReason = {};            // why the last export failed
 };
 
-// One scan, the phases, then every format in order with an "OK: "/"FAILED: " line each.
+// One scan, the phases, then every format in order with an "OK: "/"FAILED: " line each; the
+// reason for a failure goes to the standard error and the log, each written path to the log.
 // Returns 0 when every format was written, 1 when one failed, 2 when no scan result arrived
 // within timeoutMs (the phases have their own bounds).
 int runHeadlessExport(HardwareController &hardware, const HeadlessReport &report, const QStringList &formats,

@@ -19,6 +19,7 @@
 #include "report/reportcontroller.h"
 #include "update/updatecontroller.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
@@ -31,6 +32,7 @@
 #include <QQuickWindow>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -56,16 +58,43 @@ void preferOffscreenWithoutDisplay()
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
-// KELVARO_PROFILE replaces the live system for the whole run. False when the profile is bad.
+// A platform named on the command line (-platform offscreen) or in the environment is the user's
+// choice; otherwise the window needs a display server.
+bool displayReachable(const QStringList &args)
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    const bool platformChosen = std::any_of(args.begin(), args.end(), [](const QString &arg) {
+        return arg == QLatin1String("-platform") || arg.startsWith(QLatin1String("-platform="));
+    });
+    return platformChosen || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    Q_UNUSED(args)
+    return true;
+#endif
+}
+
+void refuseSource(const QString &error)
+{
+    QTextStream(stderr) << "kelvaro: " << error << Qt::endl;
+    appendStartupLog(QStringLiteral("source refused: ") + error);
+}
+
+// KELVARO_PROFILE replaces the live system for the whole run; KELVARO_SYSROOT moves the Linux
+// backend's root. False when either names something unusable.
 bool chooseSource()
 {
+    const QString sysRoot = qEnvironmentVariable("KELVARO_SYSROOT");
+    if (!sysRoot.isEmpty() && !QFileInfo(sysRoot).isDir()) {
+        refuseSource(QStringLiteral("%1: KELVARO_SYSROOT is not a folder").arg(sysRoot));
+        return false;
+    }
     const QString profilePath = qEnvironmentVariable("KELVARO_PROFILE");
     if (profilePath.isEmpty())
         return true;
     ProfileParse parsed = readProfile(profilePath);
     if (!parsed.data) {
-        QTextStream(stderr) << "kelvaro: " << parsed.error << Qt::endl;
-        appendStartupLog(QStringLiteral("profile rejected: ") + parsed.error);
+        refuseSource(parsed.error);
         return false;
     }
     appendStartupLog(QStringLiteral("replaying profile ") + profilePath);
@@ -134,7 +163,8 @@ void logFirstFrame(QObject *root)
 
 int main(int argc, char *argv[])
 {
-    const CommandLine commandLine = parseCommandLine(argumentList(argc, argv));
+    const QStringList arguments = argumentList(argc, argv);
+    const CommandLine commandLine = parseCommandLine(arguments);
     if (commandLine.help) {
         std::fputs(helpText().toLocal8Bit().constData(), stdout);
         return 0;
@@ -156,6 +186,13 @@ int main(int argc, char *argv[])
         }
     }
     const bool headless = commandLine.exportMode || !commandLine.recordProfile.isEmpty();
+    // Without a display the window's platform would abort the process with nothing said.
+    if (!headless && !displayReachable(arguments)) {
+        QTextStream(stderr) << "kelvaro: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are "
+                               "unset).\nFor a report without a window run: kelvaro --export all --output DIR"
+                            << Qt::endl;
+        return 2;
+    }
 
     setStartupLogPath(startupLogPath());
     appendStartupLog(QStringLiteral("==== startup (v" KELVARO_VERSION ") ===="));
@@ -221,9 +258,16 @@ int main(int argc, char *argv[])
     if (commandLine.exportMode) {
         if (!commandLine.outputFolder.isEmpty())
             report.setExportFolder(commandLine.outputFolder);
-        HeadlessReport run{[&report]() { report.compute(); },
-                           [&report](const QString &format) { return report.exportReport(format); },
-                           {}};
+        // One time stamp names every file of the run.
+        QDateTime stamp;
+        HeadlessReport run{
+            [&report, &stamp]() {
+                report.compute();
+                stamp = QDateTime::currentDateTime();
+            },
+            [&report, &stamp](const QString &format) { return report.exportReportAt(format, stamp); },
+            {},
+            [&report]() { return report.lastExportError(); }};
         // The order of the window's full inspection: scan, benchmark, stress test.
         if (commandLine.benchmark)
             run.phases.push_back(benchmarkPhase(perf));

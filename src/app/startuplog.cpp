@@ -1,5 +1,6 @@
 #include "app/startuplog.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -56,8 +57,10 @@ void appendStartupLog(const QString &message)
     // Unbuffered: the whole line reaches the file in one write, so lines from threads do not mix.
     if (!file.open(QIODevice::Append | QIODevice::Text | QIODevice::Unbuffered))
         return;
+    // The process id tells apart the lines of runs that share the log.
     const QString line = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")) +
-                         QStringLiteral("  ") + message + QLatin1Char('\n');
+                         QStringLiteral(" [%1]  ").arg(QCoreApplication::applicationPid()) + message +
+                         QLatin1Char('\n');
     file.write(line.toUtf8());
 }
 

@@ -1,5 +1,7 @@
 #include "hardware/charcodes.h"
 
+#include "hardware/platformvalue.h"
+
 #include <QVariantList>
 
 namespace {
@@ -52,5 +54,5 @@ QString decodeCharCodes(const QVariant &value)
     } else {
         return {};
     }
-    return printableText(codes);
+    return seamText(printableText(codes));
 }

@@ -55,13 +55,7 @@ constexpr BrandKey kModelPrefixes[] = {
 
 std::optional<int> strictInt(const QVariantMap &row, const char *key)
 {
-    const QVariant value = row.value(QLatin1String(key));
-    if (!value.isValid())
-        return std::nullopt;
-    bool ok = false;
-    const int number =
-        value.type() == QVariant::String ? value.toString().trimmed().toInt(&ok) : value.toInt(&ok);
-    return ok ? std::optional<int>(number) : std::nullopt;
+    return exactInt(row.value(QLatin1String(key)));
 }
 
 DiskHealth healthForPercent(int percent)

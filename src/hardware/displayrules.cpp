@@ -1,5 +1,7 @@
 #include "hardware/displayrules.h"
 
+#include "hardware/platformvalue.h"
+
 #include "hardware/charcodes.h"
 #include "hardware/rowreaders.h"
 
@@ -48,7 +50,7 @@ QVariantMap displayEntry(const platform::DisplayDevice &device)
         if (native.frequency >= 2)
             display.insert(QStringLiteral("maxRefresh"), hertz(native.frequency));
     }
-    putText(display, QStringLiteral("adapter"), QString::fromStdString(device.description).trimmed());
+    putText(display, QStringLiteral("adapter"), seamText(device.description).trimmed());
     return display;
 }
 

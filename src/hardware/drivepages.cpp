@@ -83,6 +83,16 @@ int errorCountScore(const SmartAttributes &attributes)
     return static_cast<int>((2 * numerator + denominator) / (2 * denominator));
 }
 
+// The last byte of a SMART data page makes the sum of all 512 bytes 0 (mod 256). A page that
+// fails it was damaged on the way; read anyway, one flipped bit can fail a healthy drive.
+bool checksumMatches(const platform::Page &page)
+{
+    std::uint8_t sum = 0;
+    for (std::size_t i = 0; i < kPageBytes; ++i)
+        sum = static_cast<std::uint8_t>(sum + page[i]);
+    return sum == 0;
+}
+
 } // namespace
 
 bool isUsablePage(const std::optional<platform::Page> &page)
@@ -152,7 +162,7 @@ DriveHealth parseDrivePages(const platform::DrivePages &pages, bool ssdHint)
     }
     if (isUsablePage(pages.identify))
         readIdentify(*pages.identify, reading);
-    if (!isUsablePage(pages.smartData))
+    if (!isUsablePage(pages.smartData) || !checksumMatches(*pages.smartData))
         return result;
     result.attributes = parseSmartAttributes(*pages.smartData);
     const SmartAttributes &attributes = result.attributes;

@@ -1,5 +1,7 @@
 #include "hardware/graphicsrules.h"
 
+#include "hardware/platformvalue.h"
+
 #include "hardware/rowreaders.h"
 #include "hardware/textformats.h"
 #include "hardware/wmiunsigned.h"
@@ -25,7 +27,7 @@ QList<DxgiAdapter> hardwareAdapters(const std::vector<platform::GraphicsAdapter>
     for (const auto &adapter : adapters) {
         if (adapter.flags & platform::GraphicsAdapter::kSoftware)
             continue;
-        out.append({QString::fromStdString(adapter.description).trimmed(), adapter.dedicatedVideoMemory});
+        out.append({seamText(adapter.description).trimmed(), adapter.dedicatedVideoMemory});
     }
     return out;
 }

@@ -3,6 +3,7 @@
 #include "hardware/rowreaders.h"
 #include "hardware/textformats.h"
 
+#include <algorithm>
 #include <limits>
 
 quint64 kilobytesToBytes(quint64 kilobytes)
@@ -130,14 +131,16 @@ QVariantMap buildRamSummary(const QList<QVariantMap> &moduleRows, const QVariant
                 modules.first().toMap().value(QStringLiteral("type")).toString());
     if (maxBytes != 0)
         putText(summary, QStringLiteral("maxCapacity"), sizeText(maxBytes));
+    // More modules than slots means one of the two tables is wrong; no slot is free either way.
+    const int freeSlots = std::max(0, devices - count);
     if (devices > 0)
-        summary.insert(QStringLiteral("freeSlots"), devices - count);
+        summary.insert(QStringLiteral("freeSlots"), freeSlots);
 
     // A running machine has memory, so no module row means the modules are unknown (tables
     // unreadable or cut short): any verdict on room to grow would rest on nothing.
     if (count == 0)
         return summary;
-    const MemoryUpgrade upgrade = memoryUpgrade(maxBytes, total, devices > 0 ? devices - count : 0);
+    const MemoryUpgrade upgrade = memoryUpgrade(maxBytes, total, freeSlots);
     if (upgrade.upgradable)
         summary.insert(QStringLiteral("upgradable"), *upgrade.upgradable);
     putText(summary, QStringLiteral("upgradeNote"), upgrade.note);

@@ -1,5 +1,7 @@
 #include "hardware/networkrules.h"
 
+#include "hardware/platformvalue.h"
+
 #include <QStringList>
 
 namespace {
@@ -11,13 +13,6 @@ bool containsAny(const QString &text, std::initializer_list<const char *> words)
             return true;
     }
     return false;
-}
-
-// Explicit embeddings, overrides and isolates reorder the text around them.
-bool isDirectionControl(QChar c)
-{
-    const ushort u = c.unicode();
-    return (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
 }
 
 } // namespace
@@ -151,12 +146,5 @@ QString bluetoothAddressText(const std::array<std::uint8_t, 6> &address)
 
 QString deviceText(const std::string &bytes)
 {
-    const QString decoded = QString::fromUtf8(bytes.data(), static_cast<int>(bytes.size()));
-    QString clean;
-    clean.reserve(decoded.size());
-    for (const QChar c : decoded) {
-        if (c.category() != QChar::Other_Control && !isDirectionControl(c))
-            clean.append(c);
-    }
-    return clean;
+    return seamText(bytes);
 }

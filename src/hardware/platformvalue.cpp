@@ -12,10 +12,7 @@ struct Converter {
     QVariant operator()(std::uint64_t v) const { return QVariant(static_cast<qulonglong>(v)); }
     QVariant operator()(double v) const { return QVariant(v); }
     QVariant operator()(bool v) const { return QVariant(v); }
-    QVariant operator()(const std::string &v) const
-    {
-        return QString::fromUtf8(v.data(), static_cast<int>(v.size()));
-    }
+    QVariant operator()(const std::string &v) const { return seamText(v); }
     QVariant operator()(const platform::IntList &v) const
     {
         QVariantList list;
@@ -26,7 +23,35 @@ struct Converter {
     }
 };
 
+bool isUnsafe(char16_t u)
+{
+    const bool control = u < 0x20 || (u >= 0x7F && u < 0xA0);
+    const bool direction = (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
+    return control || direction;
+}
+
 } // namespace
+
+QString seamText(const std::string &bytes)
+{
+    return seamText(QString::fromUtf8(bytes.data(), static_cast<int>(bytes.size())));
+}
+
+QString seamText(const QString &text)
+{
+    QString clean;
+    clean.reserve(text.size());
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            clean.append(c);
+            clean.append(text.at(++i));
+        } else if (!c.isSurrogate() && !isUnsafe(c.unicode())) {
+            clean.append(c);
+        }
+    }
+    return clean;
+}
 
 QVariant toQVariant(const platform::Value &value)
 {

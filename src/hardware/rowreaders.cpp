@@ -1,5 +1,8 @@
 #include "hardware/rowreaders.h"
 
+#include <cmath>
+#include <limits>
+
 QString rowText(const QVariantMap &row, const char *key)
 {
     return row.value(QLatin1String(key)).toString().trimmed();
@@ -7,12 +10,48 @@ QString rowText(const QVariantMap &row, const char *key)
 
 int rowInt(const QVariantMap &row, const char *key)
 {
-    const QVariant value = row.value(QLatin1String(key));
-    if (value.type() == QVariant::String)
-        return value.toString().trimmed().toInt();
+    return exactInt(row.value(QLatin1String(key))).value_or(0);
+}
+
+std::optional<int> exactInt(const QVariant &value)
+{
+    constexpr qlonglong kMin = std::numeric_limits<int>::min();
+    constexpr qlonglong kMax = std::numeric_limits<int>::max();
     bool ok = false;
-    const int number = value.toInt(&ok);
-    return ok ? number : 0;
+    switch (static_cast<int>(value.type())) {
+    case QMetaType::QString: {
+        const int number = value.toString().trimmed().toInt(&ok);
+        return ok ? std::optional<int>(number) : std::nullopt;
+    }
+    case QMetaType::Int:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Char:
+    case QMetaType::SChar:
+    case QMetaType::UChar:
+        return value.toInt();
+    case QMetaType::UInt:
+    case QMetaType::ULong:
+    case QMetaType::ULongLong: {
+        const qulonglong number = value.toULongLong();
+        return number <= static_cast<qulonglong>(kMax) ? std::optional<int>(static_cast<int>(number))
+                                                       : std::nullopt;
+    }
+    case QMetaType::Long:
+    case QMetaType::LongLong: {
+        const qlonglong number = value.toLongLong();
+        return number >= kMin && number <= kMax ? std::optional<int>(static_cast<int>(number)) : std::nullopt;
+    }
+    case QMetaType::Double:
+    case QMetaType::Float: {
+        const double number = value.toDouble();
+        if (!std::isfinite(number) || std::floor(number) != number || number < kMin || number > kMax)
+            return std::nullopt;
+        return static_cast<int>(number);
+    }
+    default:
+        return std::nullopt;
+    }
 }
 
 quint64 rowUInt64(const QVariantMap &row, const char *key)

@@ -1,11 +1,11 @@
 #include "report/exportfiles.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTextDocument>
 
@@ -16,10 +16,9 @@ constexpr int kPdfResolution = 96;
 
 } // namespace
 
-QString exportFileName(const QString &format, const QDateTime &when)
+QString exportFileStem(const QDateTime &when)
 {
-    return QStringLiteral("Kelvaro_BaoCao_") + when.toString(QStringLiteral("yyyyMMdd_HHmmss")) +
-           QLatin1Char('.') + format.toLower();
+    return QStringLiteral("Kelvaro_BaoCao_") + when.toString(QStringLiteral("yyyyMMdd_HHmmss"));
 }
 
 QString firstExistingFolder(const QStringList &candidates, const QString &fallback)
@@ -38,28 +37,22 @@ QString defaultExportFolder()
                                QDir::homePath());
 }
 
-bool writeWholeFile(const QString &path, const QByteArray &bytes, bool textMode)
+QByteArray withSystemLineEnds(QByteArray text)
 {
-    QSaveFile file(path);
-    QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Truncate;
-    if (textMode)
-        mode |= QIODevice::Text;
-    if (!file.open(mode))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+#ifdef Q_OS_WIN
+    text.replace("\r\n", "\n");
+    text.replace("\n", "\r\n");
+#endif
+    return text;
 }
 
-bool writePdfFile(const QString &path, const QString &html)
+QByteArray pdfBytes(const QString &html)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setResolution(kPdfResolution);
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(14, 14, 14, 14), QPageLayout::Millimeter);
@@ -71,10 +64,5 @@ bool writePdfFile(const QString &path, const QString &html)
         document.setPageSize(QSizeF(writer.width(), writer.height()));
         document.print(&writer);
     }
-    // Nothing written means the painter never started.
-    if (file.size() == 0) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return bytes;
 }

@@ -5,8 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-// "Kelvaro_BaoCao_yyyyMMdd_HHmmss.<format>", the format lower-cased.
-QString exportFileName(const QString &format, const QDateTime &when);
+// "Kelvaro_BaoCao_yyyyMMdd_HHmmss": the file name before a free-name number and the extension.
+QString exportFileStem(const QDateTime &when);
 
 // The first candidate that is set and exists, else the fallback.
 QString firstExistingFolder(const QStringList &candidates, const QString &fallback);
@@ -14,9 +14,9 @@ QString firstExistingFolder(const QStringList &candidates, const QString &fallba
 // Desktop, else Documents, else the home folder.
 QString defaultExportFolder();
 
-// Replaces the file only once every byte is written; a short write leaves any earlier file as
-// it was. Text mode translates line ends where the system wants it.
-bool writeWholeFile(const QString &path, const QByteArray &bytes, bool textMode);
+// Text as the system writes text files: lines end with CR LF on Windows.
+QByteArray withSystemLineEnds(QByteArray text);
 
-// The HTML laid out on A4 pages with 14 mm margins, with the report's title and creator.
-bool writePdfFile(const QString &path, const QString &html);
+// The HTML laid out on A4 pages with 14 mm margins, with the report's title and creator, as the
+// bytes of a PDF file; empty when nothing could be drawn.
+QByteArray pdfBytes(const QString &html);

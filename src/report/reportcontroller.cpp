@@ -8,6 +8,7 @@
 #include "report/filereveal.h"
 #include "report/healthscore.h"
 #include "report/htmlreport.h"
+#include "report/newfile.h"
 #include "report/stitching.h"
 
 #include <QDir>
@@ -79,37 +80,49 @@ QString ReportController::csv() const
     return reportCsv(m_summary);
 }
 
-bool ReportController::writeFormat(const QString &format, const QString &path) const
+QByteArray ReportController::formatBytes(const QString &format) const
 {
     if (format == QLatin1String("pdf"))
-        return writePdfFile(path, reportHtml(m_summary, inputs(), HtmlUse::Print));
+        return pdfBytes(reportHtml(m_summary, inputs(), HtmlUse::Print));
     if (format == QLatin1String("html"))
-        return writeWholeFile(path, html().toUtf8(), true);
+        return withSystemLineEnds(html().toUtf8());
     if (format == QLatin1String("json"))
-        return writeWholeFile(path, json(), false);
-    return writeWholeFile(path, QByteArrayLiteral("\xEF\xBB\xBF") + csv().toUtf8(), true);
+        return json();
+    return withSystemLineEnds(QByteArrayLiteral("\xEF\xBB\xBF") + csv().toUtf8());
 }
 
 QString ReportController::exportReport(const QString &format)
 {
+    return exportReportAt(format, m_clock());
+}
+
+QString ReportController::exportReportAt(const QString &format, const QDateTime &when)
+{
     if (!m_ready)
         compute();
     const QString lower = format.toLower();
-    QString path;
+    NewFile written;
     if (kFormats.contains(lower)) {
         const QString folder = m_exportFolder.isEmpty() ? defaultExportFolder() : m_exportFolder;
         QDir().mkpath(folder);
-        path = QDir::toNativeSeparators(QDir(folder).absoluteFilePath(exportFileName(lower, m_clock())));
-        if (!writeFormat(lower, path))
-            path.clear();
+        const QByteArray bytes = formatBytes(lower);
+        if (bytes.isEmpty())
+            written.error = QStringLiteral("nothing to write");
+        else
+            written = writeNewFile(folder, exportFileStem(when), lower, bytes);
+        if (!written.error.isEmpty())
+            written.error = QDir::toNativeSeparators(folder) + QStringLiteral(": ") + written.error;
+    } else {
+        written.error = QStringLiteral("unknown format");
     }
-    if (path.isEmpty()) {
+    m_lastExportError = written.error;
+    if (written.path.isEmpty()) {
         emit exported(QString(), false);
         return {};
     }
-    m_lastExport = path;
-    emit exported(path, true);
-    return path;
+    m_lastExport = QDir::toNativeSeparators(written.path);
+    emit exported(m_lastExport, true);
+    return m_lastExport;
 }
 
 void ReportController::revealInExplorer(const QString &path)

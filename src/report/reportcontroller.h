@@ -56,6 +56,10 @@ public:
     Q_INVOKABLE void compute();
     // pdf, html, json or csv in any letter case; the written path, empty on failure.
     Q_INVOKABLE QString exportReport(const QString &format);
+    // The same with the time that names the file, so that the files of one run share it.
+    QString exportReportAt(const QString &format, const QDateTime &when);
+    // Why the last export failed; empty after a success.
+    QString lastExportError() const { return m_lastExportError; }
     Q_INVOKABLE void revealInExplorer(const QString &path);
     Q_INVOKABLE QString toLocalPath(const QUrl &url) const;
     Q_INVOKABLE bool stitchVertical(const QStringList &files, const QVariantList &yLogical,
@@ -67,7 +71,7 @@ signals:
 
 private:
     ReportInputs inputs() const;
-    bool writeFormat(const QString &format, const QString &path) const;
+    QByteArray formatBytes(const QString &format) const;
 
     QPointer<HardwareController> m_hardware;
     QPointer<PerfController> m_perf;
@@ -78,4 +82,5 @@ private:
     ReportSummary m_summary;
     bool m_ready = false;
     QString m_lastExport;
+    QString m_lastExportError;
 };

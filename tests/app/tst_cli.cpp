@@ -9,8 +9,11 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -21,6 +24,7 @@ struct Run {
     QString err;
 };
 
+// extra adds variables; a null value removes one.
 Run kelvaro(const QStringList &args, const QTemporaryDir &home, const QMap<QString, QString> &extra = {})
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -33,7 +37,7 @@ Run kelvaro(const QStringList &args, const QTemporaryDir &home, const QMap<QStri
     env.insert("HOME", home.path());
     env.insert("QT_QPA_PLATFORM", "offscreen");
     for (auto it = extra.begin(); it != extra.end(); ++it)
-        env.insert(it.key(), it.value());
+        it.value().isNull() ? env.remove(it.key()) : env.insert(it.key(), it.value());
     QProcess process;
     process.setProcessEnvironment(env);
     process.start(KELVARO_BINARY, args);
@@ -57,7 +61,7 @@ QStringList logLines(const QTemporaryDir &home)
         return {};
     QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
     for (QString &line : lines)
-        line = line.mid(25); // drop "yyyy-MM-dd HH:mm:ss.zzz  "
+        line = line.mid(line.indexOf("  ") + 2); // drop "yyyy-MM-dd HH:mm:ss.zzz [pid]  "
     return lines;
 }
 
@@ -115,6 +119,57 @@ private slots:
         run = kelvaro({"--export", "json"}, home, {{"KELVARO_PROFILE", home.filePath("missing.json")}});
         QCOMPARE(run.exitCode, 3);
         QVERIFY2(run.err.contains("missing.json"), qPrintable(run.err));
+
+        // Neither waits on a pipe nobody writes to nor reads an endless device into memory.
+        const QString fifo = home.filePath("fifo.json");
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        for (const QString &path : {fifo, QString("/dev/zero")}) {
+            run = kelvaro({"--export", "json"}, home, {{"KELVARO_PROFILE", path}});
+            QCOMPARE(run.exitCode, 3);
+            QCOMPARE(run.err.trimmed().count('\n'), 0);
+            QVERIFY2(run.err.contains(path + ": cannot read profile (not a regular file)"),
+                     qPrintable(run.err));
+        }
+
+        // A mistyped system root would score an empty machine.
+        run = kelvaro({"--export", "json"}, home, {{"KELVARO_SYSROOT", home.filePath("no-such-root")}});
+        QCOMPARE(run.exitCode, 3);
+        QVERIFY(run.out.isEmpty());
+        QVERIFY2(run.err.contains("no-such-root"), qPrintable(run.err));
+    }
+
+    void withoutADisplayTheWindowIsRefusedWithAHint()
+    {
+        QTemporaryDir home;
+        const Run run = kelvaro({}, home, {{"QT_QPA_PLATFORM", QString()}});
+        QCOMPARE(run.status, QProcess::NormalExit);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains("no display") && run.err.contains("--export"), qPrintable(run.err));
+    }
+
+    // Text from the machine reaches no output raw, and numbers out of range point at nothing.
+    void hostileProfileIsHarmless()
+    {
+        QTemporaryDir home;
+        const Run run = kelvaro({"--export", "all", "--output", home.path()}, home,
+                                {{"KELVARO_PROFILE", KELVARO_TEST_DATA "/report/hostile-profile.json"}});
+        QCOMPARE(run.exitCode, 0);
+        const QByteArray json = fileBytes(run.out.value(2).mid(4));
+        for (const QString &path :
+             {run.out.value(1).mid(4), run.out.value(2).mid(4), run.out.value(3).mid(4)}) {
+            const QString text = QString::fromUtf8(fileBytes(path));
+            QVERIFY2(path.endsWith(".csv") || text.contains("B360M-D2V"), qPrintable(path));
+            for (const QChar c : text)
+                QVERIFY2(c.unicode() >= 0x20 || c == '\n' || c == '\r' || c == '\t', qPrintable(path));
+            for (const char16_t bad : {u'\u0085', u'\u009b', u'\u202e', u'\u2066'})
+                QVERIFY2(!text.contains(QChar(bad)), qPrintable(path));
+        }
+        const QJsonObject hardware = QJsonDocument::fromJson(json).object().value("hardware").toObject();
+        QCOMPARE(hardware.value("ram").toObject().value("freeSlots").toInt(-1), 0);
+        // Both drives carry an index no drive has: neither may show drive 0's readings.
+        for (const QJsonValue disk : hardware.value("disks").toArray())
+            QVERIFY2(!disk.toObject().contains("powerOnHours"),
+                     qPrintable(QJsonDocument(disk.toObject()).toJson()));
     }
 
     void recordedProfileReplays()
@@ -141,12 +196,17 @@ private slots:
         const QMap<QString, QString> desktop{{"KELVARO_PROFILE", kDesktopProfile}};
         Run run = kelvaro({"--export", "all", "--output", folder}, home, desktop);
         QCOMPARE(run.exitCode, 0);
-        const QString stem = "OK: " + QDir::toNativeSeparators(folder + "/Kelvaro_BaoCao_");
         QCOMPARE(run.out.size(), 4);
+        // One time stamp names every file of the run.
+        const QString stem = run.out.first().chopped(4);
+        QVERIFY2(stem.startsWith("OK: " + QDir::toNativeSeparators(folder + "/Kelvaro_BaoCao_")),
+                 qPrintable(stem));
+        const QStringList logged = logLines(home);
         for (const QString format : {"pdf", "html", "json", "csv"}) {
             const QString line = run.out.takeFirst();
-            QVERIFY2(line.startsWith(stem) && line.endsWith("." + format), qPrintable(line));
+            QCOMPARE(line, stem + "." + format);
             QVERIFY(QFileInfo(line.mid(4)).size() > 0);
+            QVERIFY(logged.contains("written: " + line.mid(4)));
         }
         QCOMPARE(QDir(home.path()).entryList(QDir::Files), QStringList());
 
@@ -154,6 +214,11 @@ private slots:
         run = kelvaro({"--export", "all", "--output", home.filePath("file/sub")}, home, desktop);
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.out, (QStringList{"FAILED: pdf", "FAILED: html", "FAILED: json", "FAILED: csv"}));
+        // Each failure says why, on the terminal and in the log.
+        QCOMPARE(run.err.count("file/sub"), 4);
+        QVERIFY2(run.err.contains("kelvaro: csv: "), qPrintable(run.err));
+        QCOMPARE(logLines(home).filter(QRegularExpression("^FAILED: (pdf|html|json|csv): .*file/sub")).size(),
+                 4);
     }
 
     void withoutOutputDocumentsThenHome()

@@ -17,10 +17,11 @@ private slots:
         QTest::newRow("unknown format kept, lower-cased")
             << QStringList{"kelvaro", "--export", "XmL"} << QStringList{"xml"};
         QTest::newRow("anywhere, first occurrence wins")
-            << QStringList{"kelvaro", "-platform", "offscreen", "--export", "Html", "--export", "csv"}
+            << QStringList{"kelvaro", "--benchmark", "--export", "Html", "--export", "csv"}
             << QStringList{"html"};
         QTest::newRow("followed by another option")
             << QStringList{"kelvaro", "--export", "--record-profile", "p.json"} << QStringList{"pdf"};
+        QTest::newRow("as --export=value") << QStringList{"kelvaro", "--export=JSON"} << QStringList{"json"};
     }
 
     void exportFormats()
@@ -33,12 +34,24 @@ private slots:
         QVERIFY(line.error.isEmpty());
     }
 
-    void withoutExportTheWindowOpens()
+    void unknownOrStrayArgumentsAreRefused()
     {
-        const CommandLine line = parseCommandLine({"kelvaro", "-style", "x", "export"});
-        QVERIFY(!line.exportMode);
-        QVERIFY(!line.help);
-        QVERIFY(line.formats.isEmpty());
+        const QList<QStringList> refused{{"-x"},
+                                         {"export"},
+                                         {"--export", "json", "extra"},
+                                         {"--export", "--frobnicate"},
+                                         {"--verbose", "--export"},
+                                         {"--benchmark=1", "--export"},
+                                         {"--export", "-platform", "offscreen", "stray"}};
+        for (const QStringList &args : refused)
+            QVERIFY2(!parseCommandLine(QStringList{"kelvaro"} + args).error.isEmpty(),
+                     qPrintable(args.join(' ')));
+        // Qt's own window options are passed on, not refused.
+        const CommandLine window = parseCommandLine(
+            {"kelvaro", "-style", "Fusion", "--inspect=hw,cpuBench", "--screenshots=shots", "-reverse"});
+        QVERIFY2(window.error.isEmpty(), qPrintable(window.error));
+        QCOMPARE(window.inspectPhases, (QStringList{"hw", "cpuBench"}));
+        QCOMPARE(window.screenshotsDir, QString("shots"));
     }
 
     void helpVersionAndRecording()
@@ -62,6 +75,13 @@ private slots:
         QVERIFY(line.benchmark);
         QCOMPARE(line.stressSeconds, 45);
 
+        line =
+            parseCommandLine({"kelvaro", "--export=csv", "--output=a=b", "--stress=5", "--record-profile=p"});
+        QVERIFY(line.error.isEmpty());
+        QCOMPARE(line.outputFolder, QString("a=b"));
+        QCOMPARE(line.stressSeconds, 5);
+        QCOMPARE(line.recordProfile, QString("p"));
+
         const QList<QStringList> malformed{{"--export", "--output"},
                                            {"--export", "--output", "--benchmark"},
                                            {"--export", "--stress", "30s"},
@@ -69,7 +89,8 @@ private slots:
                                            {"--export", "--stress", "86401"},
                                            {"--export", "--stress"},
                                            {"--benchmark"},
-                                           {"--output", "x"}};
+                                           {"--output", "x"},
+                                           {"--export", "--output="}};
         for (const QStringList &args : malformed)
             QVERIFY2(!parseCommandLine(QStringList{"kelvaro"} + args).error.isEmpty(),
                      qPrintable(args.join(' ')));

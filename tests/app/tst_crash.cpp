@@ -32,10 +32,13 @@ private slots:
         const QString log = dir.filePath("startup.log");
         QProcess helper;
         helper.start(KELVARO_CRASH_HELPER, {log, "segv"});
+        QVERIFY(helper.waitForStarted(10000));
+        const QString pid = QString::number(helper.processId());
         QVERIFY(helper.waitForFinished(10000));
         QCOMPARE(helper.exitStatus(), QProcess::CrashExit);
         const QString line = lastLine(log);
-        QVERIFY2(line.contains(QRegularExpression(R"(^\d{4}-\d{2}-\d{2} \d{2}:\d{2}:\d{2}\.\d{3}  )")),
+        QVERIFY2(line.contains(QRegularExpression(R"(^\d{4}-\d{2}-\d{2} \d{2}:\d{2}:\d{2}\.\d{3} \[)" + pid +
+                                                  R"(\]  )")),
                  qPrintable(line));
         // The faulting address comes from the signal: the helper reads address 0x10.
         QVERIFY2(line.endsWith("  CRASH code=0xc0000005 addr=0x10"), qPrintable(line));
@@ -65,12 +68,13 @@ private slots:
         char line[128];
         // 2026-06-05 14:03:09.007 local time.
         const std::int64_t seconds = 1780668189;
-        const std::size_t n = formatCrashLine(line, sizeof line, seconds, 7, 0xC0000005u, 0x7ff6a1b2c3d4u);
-        QCOMPARE(QByteArray(line, int(n)), QByteArray("2026-06-05 14:03:09.007  CRASH code=0xc0000005 "
+        const std::size_t n =
+            formatCrashLine(line, sizeof line, seconds, 7, 4321, 0xC0000005u, 0x7ff6a1b2c3d4u);
+        QCOMPARE(QByteArray(line, int(n)), QByteArray("2026-06-05 14:03:09.007 [4321]  CRASH code=0xc0000005 "
                                                       "addr=0x7ff6a1b2c3d4\n"));
         // A small buffer is cut, never overrun.
         char tiny[10];
-        QCOMPARE(formatCrashLine(tiny, sizeof tiny, seconds, 0, 1, 1), std::size_t(9));
+        QCOMPARE(formatCrashLine(tiny, sizeof tiny, seconds, 0, 1, 1, 1), std::size_t(9));
         QCOMPARE(QByteArray(tiny), QByteArray("2026-06-0"));
     }
 };

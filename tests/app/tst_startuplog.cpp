@@ -85,9 +85,9 @@ private slots:
         appendStartupLog("Việt — second");
         const QStringList lines = logLines(path);
         QCOMPARE(lines.size(), 2);
-        const QRegularExpression shape(R"(^\d{4}-\d{2}-\d{2} \d{2}:\d{2}:\d{2}\.\d{3}  (.*)$)");
-        QVERIFY(shape.match(lines[0]).hasMatch());
-        QCOMPARE(shape.match(lines[1]).captured(1), QString("Việt — second"));
+        const QRegularExpression shape(R"(^\d{4}-\d{2}-\d{2} \d{2}:\d{2}:\d{2}\.\d{3} \[(\d+)\]  (.*)$)");
+        QCOMPARE(shape.match(lines[0]).captured(1), QString::number(QCoreApplication::applicationPid()));
+        QCOMPARE(shape.match(lines[1]).captured(2), QString("Việt — second"));
     }
 
     void noPathOrUnwritableFolderLosesLinesQuietly()

@@ -36,6 +36,10 @@ platform::Page smartPage(std::initializer_list<Attribute> attributes)
             page[at + 5 + i] = static_cast<std::uint8_t>(a.raw >> (8 * i));
         at += 12;
     }
+    std::uint8_t sum = 0;
+    for (std::size_t i = 0; i < 511; ++i)
+        sum = static_cast<std::uint8_t>(sum + page[i]);
+    page[511] = static_cast<std::uint8_t>(-sum);
     return page;
 }
 
@@ -266,6 +270,10 @@ private slots:
         QTest::newRow("all-zero ATA pages") << ata(platform::Page(512, 0x00), platform::Page(512, 0x00));
         QTest::newRow("all-FF ATA pages") << ata(platform::Page(512, 0xFF), platform::Page(512, 0xFF));
         QTest::newRow("SMART page without attributes") << ata(std::nullopt, smartPage({}));
+        // One flipped bit in a healthy drive's counters would read as a failing drive.
+        platform::Page flipped = dataPage("WDC_WD10EZEX_smart.bin");
+        flipped[38 + 5] ^= 0x10; // attribute 5: 16 reallocated sectors
+        QTest::newRow("checksum does not match") << ata(std::nullopt, flipped);
     }
 
     void unusablePagesLeaveTheInitialReading()

@@ -76,7 +76,7 @@ private slots:
 
         s = summarise({module(4 * GiB), module(4 * GiB), module(4 * GiB)}, {{"MemoryDevices", 2}});
         QCOMPARE(s.value("channel").toString(), QString("Multi Channel"));
-        QCOMPARE(s.value("freeSlots"), QVariant(-1));
+        QCOMPARE(s.value("freeSlots"), QVariant(0)); // the tables disagree; a count is never negative
         // The first module decides the type even when it has none.
         s = summarise({QVariantMap{{"Capacity", "1"}}, module(GiB)}, {});
         QVERIFY(!s.contains("type"));

@@ -13,6 +13,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <sys/mount.h>
+#include <sys/resource.h>
+
 namespace {
 
 HardwareSnapshot sampleSnapshot()
@@ -41,6 +45,47 @@ struct Fixture {
         hardware.scan();
         scanned.wait(10000);
     }
+};
+
+// A 64 KB tmpfs on a folder of the test, when the test may mount one (root with the right).
+struct SmallDisk {
+    QString path;
+    bool mounted = false;
+
+    explicit SmallDisk(const QString &folder) : path(folder)
+    {
+        QDir().mkpath(path);
+        mounted = ::mount("tmpfs", QFile::encodeName(path).constData(), "tmpfs", 0, "size=64k") == 0;
+    }
+    ~SmallDisk()
+    {
+        if (mounted)
+            ::umount2(QFile::encodeName(path).constData(), MNT_DETACH);
+    }
+    // Small files until nothing more fits; the first one frees a page when removed.
+    void fill()
+    {
+        const QByteArray page(4096, 'x');
+        for (int i = 0;; ++i) {
+            QFile filler(path + QStringLiteral("/filler-%1").arg(i));
+            if (!filler.open(QIODevice::WriteOnly) || filler.write(page) != page.size() || !filler.flush())
+                break;
+        }
+    }
+};
+
+// Writes past the limit fail (with EFBIG instead of the signal that would end the process).
+struct FileSizeLimit {
+    rlimit saved{};
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit limit = saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
 };
 
 } // namespace
@@ -88,6 +133,70 @@ private slots:
         QCOMPARE(f.exported.count(), 4);
         QCOMPARE(f.exported.last(), (QVariantList{QString(), false}));
         QCOMPARE(f.report.lastExport(), csv);
+        QVERIFY2(f.report.lastExportError().contains("blocker"), qPrintable(f.report.lastExportError()));
+
+        // Nobody, not even root, creates files under /proc.
+        f.report.setExportFolder("/proc");
+        QCOMPARE(f.report.exportReport("json"), QString());
+        QVERIFY2(f.report.lastExportError().contains("cannot create"),
+                 qPrintable(f.report.lastExportError()));
+    }
+
+    // An existing name is never replaced and a link never followed: the next free name is used.
+    void takenNamesAreLeftAlone()
+    {
+        Fixture f;
+        const QString stem = f.folder.filePath("Kelvaro_BaoCao_20240517_140309");
+        const QString first = f.report.exportReport("json");
+        QCOMPARE(first, QDir::toNativeSeparators(stem + ".json"));
+        QCOMPARE(f.report.exportReport("json"), QDir::toNativeSeparators(stem + "_2.json"));
+        QCOMPARE(fileBytes(first), f.report.json());
+
+        QTemporaryDir elsewhere;
+        const QString victim = elsewhere.filePath("victim");
+        QFile(victim).open(QIODevice::WriteOnly);
+        QVERIFY(QFile::link(victim, stem + ".html"));
+        QVERIFY(QFile::link(elsewhere.filePath("missing"), stem + "_2.html"));
+        QCOMPARE(f.report.exportReport("html"), QDir::toNativeSeparators(stem + "_3.html"));
+        QCOMPARE(QFileInfo(victim).size(), 0);
+        QVERIFY(!QFile::exists(elsewhere.filePath("missing")));
+        QCOMPARE(fileBytes(stem + "_3.html"), f.report.html().toUtf8());
+        // No scratch file is left behind.
+        QCOMPARE(QDir(f.folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 5);
+    }
+
+    // A full disk fails every format and leaves no cut-off file.
+    void fullDiskFailsEveryFormat()
+    {
+        Fixture f;
+        SmallDisk disk(f.folder.filePath("disk"));
+        if (!disk.mounted)
+            QSKIP("no tmpfs can be mounted here; the size-limited write below covers the cut-off");
+        f.report.setExportFolder(disk.path);
+        disk.fill();
+        for (const char *format : {"pdf", "html", "json", "csv"}) {
+            QCOMPARE(f.report.exportReport(format), QString());
+            QVERIFY2(f.report.lastExportError().contains("No space left"),
+                     qPrintable(f.report.lastExportError()));
+        }
+        // Room for the start of a report but not all of it.
+        QVERIFY(QFile::remove(disk.path + "/filler-0"));
+        QCOMPARE(f.report.exportReport("html"), QString());
+        QCOMPARE(QDir(disk.path).entryList(QDir::Files | QDir::Hidden).filter("Kelvaro"), QStringList());
+        QCOMPARE(QDir(disk.path).entryList(QDir::Files | QDir::Hidden).filter("kelvaro"), QStringList());
+    }
+
+    void cutOffWriteFails()
+    {
+        Fixture f;
+        const QByteArray html = f.report.html().toUtf8();
+        {
+            FileSizeLimit limit(static_cast<rlim_t>(html.size() / 2));
+            QCOMPARE(f.report.exportReport("html"), QString());
+            QCOMPARE(f.report.exportReport("pdf"), QString());
+        }
+        QCOMPARE(QDir(f.folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+        QVERIFY(!f.report.exportReport("html").isEmpty());
     }
 
     void pdfIsReadableA4()

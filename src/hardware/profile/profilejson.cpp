@@ -1,11 +1,12 @@
 #include "hardware/profile/profilejson.h"
 
+#include "hardware/profile/regularfile.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
-#include <QTextCodec>
 
 #include <cmath>
 #include <limits>
@@ -13,6 +14,8 @@
 namespace {
 
 constexpr int kFormatVersion = 1;
+// Far above any recorded machine; a bigger file is not a profile.
+constexpr qint64 kMaxProfileBytes = 32 * 1024 * 1024;
 // Integers beyond this are not exact as JSON numbers; they travel as text.
 constexpr double kExactLimit = 9007199254740992.0; // 2^53
 
@@ -26,11 +29,11 @@ QString fromStd(const std::string &text)
     return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
 }
 
+// Invalid sequences decode to replacement characters, so only valid UTF-8 survives the round trip.
 bool isUtf8(const std::string &bytes)
 {
-    QTextCodec::ConverterState state;
-    QTextCodec::codecForName("UTF-8")->toUnicode(bytes.data(), static_cast<int>(bytes.size()), &state);
-    return state.invalidChars == 0;
+    const QByteArray raw = QByteArray::fromRawData(bytes.data(), static_cast<int>(bytes.size()));
+    return QString::fromUtf8(raw).toUtf8() == raw;
 }
 
 // Checks types while it reads; the first fault wins and names where it was found.
@@ -665,13 +668,14 @@ ProfileParse parseProfile(const QByteArray &json, const QString &origin)
 
 ProfileParse readProfile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ProfileParse result;
-        result.error = QStringLiteral("%1: cannot read profile (%2)").arg(path, file.errorString());
+    ProfileParse result;
+    QString error;
+    const std::optional<QByteArray> bytes = readRegularFile(path, kMaxProfileBytes, &error);
+    if (!bytes) {
+        result.error = QStringLiteral("%1: cannot read profile (%2)").arg(path, error);
         return result;
     }
-    return parseProfile(file.readAll(), path);
+    return parseProfile(*bytes, path);
 }
 
 QByteArray profileToJson(const ProfileData &data)
