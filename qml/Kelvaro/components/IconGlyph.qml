@@ -12,16 +12,26 @@ Item {
     implicitWidth: 22
     implicitHeight: 22
 
-    onNameChanged: canvas.requestPaint()
-    onColorChanged: canvas.requestPaint()
-    onStrokeWidthChanged: canvas.requestPaint()
+    onNameChanged: canvas.refresh()
+    onColorChanged: canvas.refresh()
+    onStrokeWidthChanged: canvas.refresh()
 
     Canvas {
         id: canvas
         anchors.fill: parent
         renderStrategy: Canvas.Cooperative
-        onWidthChanged: requestPaint()
-        onHeightChanged: requestPaint()
+        // A paint asked for while hidden (a page built in the background) is dropped: keep it
+        // pending and ask again when shown.
+        property bool pending: false
+        function refresh() {
+            if (visible)
+                requestPaint()
+            else
+                pending = true
+        }
+        onVisibleChanged: if (visible && pending) { pending = false; requestPaint() }
+        onWidthChanged: refresh()
+        onHeightChanged: refresh()
         onPaint: Glyphs.draw(getContext("2d"), root.name, width, height, root.color, root.strokeWidth)
     }
 }

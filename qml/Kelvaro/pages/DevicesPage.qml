@@ -69,6 +69,7 @@ ScrollView {
     }
 
     component Card: Rectangle {
+        id: card
         default property alias content: body.data
         property string icon
         property color iconColor
@@ -93,19 +94,19 @@ ScrollView {
                 IconGlyph {
                     Layout.preferredWidth: 22
                     Layout.preferredHeight: 22
-                    name: parent.parent.parent.icon
-                    color: parent.parent.parent.iconColor
+                    name: card.icon
+                    color: card.iconColor
                 }
                 Text {
                     Layout.fillWidth: true
-                    text: parent.parent.parent.heading
+                    text: card.heading
                     color: Theme.textPrimary
                     font.family: Theme.fontFamily
                     font.pixelSize: Theme.fontMd
                     font.bold: true
                 }
                 Text {
-                    text: parent.parent.parent.count
+                    text: card.count
                     color: Theme.textSecondary
                     font.family: Theme.fontFamily
                     font.pixelSize: Theme.fontSm
