@@ -2,9 +2,9 @@
 #include "hardware/drivepages.h"
 #include "hardware/driveprobe.h"
 #include "hardware/profile/replaysource.h"
+#include "logcapture.h"
 #include "testdata.h"
 #include "testregistry.h"
-#include "logcapture.h"
 
 #include <QTest>
 

@@ -1,10 +1,10 @@
 #include "golden.h"
+#include "logcapture.h"
 #include "maptext.h"
 #include "platform/linux/linux_source.h"
 #include "steprun.h"
 #include "sysroots.h"
 #include "testregistry.h"
-#include "logcapture.h"
 
 #include <QDir>
 #include <QTest>
