@@ -97,7 +97,6 @@ private slots:
         QTest::addColumn<bool>("left");
         QTest::addColumn<bool>("right");
         QTest::newRow("left") << 0 << true << false;
-        QTest::newRow("right") << 1 << false << true;
         QTest::newRow("both") << 2 << true << true;
     }
     void toneRecordedFromMonitor()

@@ -44,7 +44,6 @@ private slots:
         const QByteArray bytes = installerBytes();
         QTest::newRow("digest") << digestOf(bytes) << true << true;
         QTest::newRow("digest in upper case, no length") << digestOf(bytes).toUpper() << false << true;
-        QTest::newRow("no digest, no size") << QString() << true << false;
         QTest::newRow("no total known") << QString() << false << false;
     }
     void verifiedInstallerIsStarted()

@@ -86,9 +86,6 @@ TEST_CASE(variantScalarsOfEveryType)
     v.v.vt = VT_DATE;
     v.v.date = 45000.5;
     CHECK(valueOf(v.v) == Value());
-    v.v.vt = VT_CY;
-    v.v.cyVal.int64 = 10000;
-    CHECK(valueOf(v.v) == Value());
     v.v.vt = VT_NULL;
     CHECK(valueOf(v.v) == Value());
 
@@ -125,10 +122,7 @@ TEST_CASE(variantOneDimensionalArraysOfEachType)
 TEST_CASE(variantArraysTheBackendRefuses)
 {
     CHECK(arrayValue(VT_R8, vector<double>(VT_R8, {1.0})) == Value());
-    CHECK(arrayValue(VT_R4, vector<float>(VT_R4, {1.0f})) == Value());
     CHECK(arrayValue(VT_I8, vector<LONGLONG>(VT_I8, {1})) == Value());
-    CHECK(arrayValue(VT_UI8, vector<ULONGLONG>(VT_UI8, {1})) == Value());
-    CHECK(arrayValue(VT_DATE, vector<DATE>(VT_DATE, {45000.0})) == Value());
     CHECK(arrayValue(VT_BOOL, vector<VARIANT_BOOL>(VT_BOOL, {VARIANT_TRUE})) == Value());
     CHECK(arrayValue(VT_VARIANT, SafeArrayCreateVector(VT_VARIANT, 0, 2)) == Value());
     CHECK(arrayValue(VT_I4, nullptr) == Value());

