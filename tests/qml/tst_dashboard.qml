@@ -50,6 +50,7 @@ TestCase {
         compare(Dashboard.columns(559), 1)
         compare(Dashboard.columns(560), 2)
         compare(Dashboard.columns(840), 3)
+        compare(Dashboard.columns(0), 1)
     }
 
     function test_statusLineAndBadges() {
