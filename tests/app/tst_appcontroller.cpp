@@ -61,10 +61,7 @@ private slots:
 
     void identityTextsAndIntegrity()
     {
-        AppController app;
-        QCOMPARE(app.appName(), QString("Kelvaro"));
-        QVERIFY(app.copyright().contains("Kelvaro"));
-        QVERIFY(!app.tampered());
+        QVERIFY(!AppController().tampered());
         QVERIFY(identity::intact(identity::appName(), identity::copyrightLine()));
         QVERIFY(!identity::intact("Kelvar0", identity::copyrightLine()));
         QVERIFY(!identity::intact(identity::appName(), identity::copyrightLine() + " "));

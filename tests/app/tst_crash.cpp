@@ -7,8 +7,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-
 namespace {
 
 QString lastLine(const QString &path)
@@ -53,14 +51,6 @@ private slots:
         QVERIFY(helper.waitForFinished(10000));
         QCOMPARE(helper.exitStatus(), QProcess::CrashExit);
         QVERIFY2(lastLine(log).endsWith("  CRASH code=0xc0000409 addr=0x0"), qPrintable(lastLine(log)));
-    }
-
-    void signalCodesMatchWindowsExceptions()
-    {
-        QCOMPARE(crashCodeForSignal(SIGSEGV, SEGV_MAPERR), 0xC0000005u);
-        QCOMPARE(crashCodeForSignal(SIGILL, ILL_ILLOPC), 0xC000001Du);
-        QCOMPARE(crashCodeForSignal(SIGFPE, FPE_INTDIV), 0xC0000094u);
-        QCOMPARE(crashCodeForSignal(SIGBUS, BUS_ADRALN), 0x80000002u);
     }
 
     void lineFormatWithoutAllocation()

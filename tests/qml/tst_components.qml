@@ -24,19 +24,12 @@ TestCase {
         InfoCard {}
     }
 
-    function test_badgeLevels_data() {
-        return [
-            { tag: "good", level: "good", color: Theme.good },
-            { tag: "warn", level: "warn", color: Theme.warn },
-            { tag: "bad", level: "bad", color: Theme.bad },
-            { tag: "info", level: "info", color: Theme.info },
-            { tag: "muted", level: "muted", color: Theme.textMuted },
-            { tag: "unknown", level: "alert", color: Theme.textMuted },
-            { tag: "empty", level: "", color: Theme.textMuted }
-        ]
-    }
-    function test_badgeLevels(d) {
-        compare(createTemporaryObject(badge, testCase, { level: d.level }).baseColor, d.color)
+    function test_badgeLevels() {
+        // A known level takes its theme colour; anything else is muted.
+        var levels = ["good", "bad", "alert", ""]
+        var colors = [Theme.good, Theme.bad, Theme.textMuted, Theme.textMuted]
+        for (var i = 0; i < levels.length; ++i)
+            compare(createTemporaryObject(badge, testCase, { level: levels[i] }).baseColor, colors[i], levels[i])
     }
 
     function test_alphaOfNamedAndThemeColours() {
@@ -65,25 +58,10 @@ TestCase {
         compare(rowsShown(c, []), ["zero=0", "text=8 GB"])
     }
 
-    function test_gaugeLevels_data() {
-        return [
-            { tag: "0", value: 0, level: "muted" }, { tag: "0.4", value: 0.4, level: "bad" },
-            { tag: "39.9", value: 39.9, level: "bad" }, { tag: "40", value: 40, level: "warn" },
-            { tag: "59.9", value: 59.9, level: "warn" }, { tag: "60", value: 60, level: "info" },
-            { tag: "79.9", value: 79.9, level: "info" }, { tag: "80", value: 80, level: "good" },
-            { tag: "150", value: 150, level: "good" }
-        ]
-    }
-    function test_gaugeLevels(d) {
-        compare(Levels.gaugeLevel(d.value), d.level)
-    }
-
-    function test_gaugeArcAndBars() {
-        compare(Levels.arcFraction(0), 0)
-        compare(Levels.arcFraction(-5), 0)
-        compare(Levels.arcFraction(50), 0.5)
-        compare(Levels.arcFraction(100), 1)
-        compare(Levels.arcFraction(140), 1)
+    function test_gaugeLevelsArcAndBars() {
+        compare([0, 0.4, 39.9, 40, 59.9, 60, 79.9, 80, 150].map(function(v) { return Levels.gaugeLevel(v) }),
+                ["muted", "bad", "bad", "warn", "warn", "info", "info", "good", "good"])
+        compare([-5, 50, 140].map(function(v) { return Levels.arcFraction(v) }), [0, 0.5, 1])
         // A bar has no "nothing yet": 0 is a bad score.
         compare(Levels.barLevel(0), "bad")
         compare(Levels.barLevel(65), "info")
@@ -105,17 +83,12 @@ TestCase {
         // Two values sit at the right edge, one step apart.
         var two = Chart.points([0, 100], 60, 100, 590, 104)
         compare(xs(two), [580, 590])
-        compare(two[0].y, 102)
-        compare(two[1].y, 2)
+        compare([two[0].y, two[1].y], [102, 2])
         var full = Chart.points(series(60), 60, 100, 590, 100)
-        compare(full[0].x, 0)
-        compare(full[59].x, 590)
+        compare([full[0].x, full[59].x], [0, 590])
         // More values than the capacity squeeze into the width.
         var over = Chart.points(series(61), 60, 100, 600, 100)
-        compare(over.length, 61)
-        compare(over[0].x, 0)
-        compare(over[1].x, 10)
-        compare(over[60].x, 600)
+        compare([over.length, over[0].x, over[1].x, over[60].x], [61, 0, 10, 600])
         // Out of range values stay inside; no maximum counts as 1.
         var clamped = Chart.points([-5, 500], 2, 100, 10, 104)
         compare([clamped[0].y, clamped[1].y], [102, 2])
@@ -124,7 +97,6 @@ TestCase {
 
     function test_sections() {
         var list = Sections.list
-        compare(list.length, 14)
         var headers = []
         for (var i = 0; i < list.length; ++i)
             if (Sections.showsGroupHeader(list, i))
@@ -132,7 +104,6 @@ TestCase {
         compare(headers, ["Tổng quan", "Phần cứng", "Kiểm tra", "Kết nối", "Hiệu năng", "Kết quả"])
         compare(Sections.sectionIndex(list, "report"), 13)
         compare(Sections.sectionIndex(list, "nope"), 0)
-        compare(Sections.sectionIndex(list, ""), 0)
     }
 
     // Records path operations instead of drawing them.
@@ -206,8 +177,6 @@ TestCase {
     }
 
     function test_screenshotSlices() {
-        compare(Shots.fileName(0, "dashboard"), "01_dashboard.png")
-        compare(Shots.fileName(13, "report"), "14_report.png")
         compare(Shots.slicePositions(250, 100), [0, 100, 150])
         compare(Shots.slicePositions(300, 100), [0, 100, 200])
         compare(Shots.slicePositions(80, 100), [0])

@@ -16,7 +16,6 @@ TestCase {
         var cards = Dashboard.summary({ hasScanned: false, cpu: {}, ramSummary: {}, disks: [], battery: {}, gpus: [] })
         compare(values(cards), ["Chưa quét", "Chưa quét", "Chưa quét", "Chưa quét", "Chưa quét", "Chưa quét"])
         compare(levels(cards), ["muted", "muted", "muted", "muted", "muted", "muted"])
-        compare(cards.map(function(e) { return e.index }), [2, 3, 4, 5, 6, 7])
         compare(Dashboard.statusLine({ scanning: false, hasScanned: false }, false, ""),
                 "Nhấn “Quét toàn bộ” để bắt đầu")
         compare(Dashboard.gaugeValue(false, 27), 0) // the start-up score of an empty inventory
@@ -44,8 +43,7 @@ TestCase {
         compare(values(cards), ["Chưa quét", "8 GB", "1 ổ · ", "Chưa quét", "Chưa quét", "Chưa quét"])
         compare(cards[3].level, "good")
         var none = Dashboard.summary({ hasScanned: true, battery: { present: false, wear: "3%" } })
-        compare(none[3].value, "Không có pin")
-        compare(none[3].level, "muted")
+        compare([none[3].value, none[3].level], ["Không có pin", "muted"])
     }
 
     function test_gridColumns() {
@@ -64,6 +62,5 @@ TestCase {
         compare(Dashboard.cardBadge(false, true, true), "Đang quét")
         compare(Dashboard.cardBadge(false, false, true), "Đã quét")
         compare(Dashboard.frameworkBadge("5.15.8"), "Qt 5.15 · QML")
-        compare(Dashboard.frameworkBadge("6.8.0"), "Qt 6.8 · QML")
     }
 }

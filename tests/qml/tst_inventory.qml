@@ -15,14 +15,10 @@ TestCase {
     }
 
     function test_diskHealth() {
-        var good = Inventory.diskHealth({ health: "Tốt", healthPercent: 98 })
-        compare(good.text, "Tốt · 98%")
-        compare(good.level, "good")
+        compare(Inventory.diskHealth({ health: "Tốt", healthPercent: 98 }), { text: "Tốt · 98%", level: "good" })
         compare(Inventory.diskHealth({ health: "Lỗi", healthPercent: -1 }).text, "Lỗi")
         compare(Inventory.diskHealth({ health: "Cảnh báo", healthPercent: 0 }).text, "Cảnh báo · 0%")
-        var unknown = Inventory.diskHealth({})
-        compare(unknown.text, "Không rõ")
-        compare(unknown.level, "secondary")
+        compare(Inventory.diskHealth({}), { text: "Không rõ", level: "secondary" })
     }
 
     function test_memoryRows() {
@@ -30,7 +26,6 @@ TestCase {
         compare(find(shown(rows), "Khe đang dùng").value, "0")
         compare(find(shown(rows), "Số khe"), null)
         compare(find(rows, "Kênh").level, "warn")
-        compare(Inventory.channelLevel("Dual Channel"), "good")
         compare(Inventory.channelLevel("Quad Channel"), "good")
         compare(Inventory.moduleTitle({ slot: "DIMM A" }, 0), "Khe DIMM A")
         compare(Inventory.moduleTitle({}, 1), "Khe #2")
@@ -64,9 +59,7 @@ TestCase {
               connected: false, virtual: true }
         ]
         var wifi = Inventory.wifiSummaryRows(network)
-        compare(wifi.length, 1)
-        compare(wifi[0].value, "Không phát hiện card Wi-Fi")
-        compare(wifi[0].level, "bad")
+        compare(wifi.map(function(r) { return [r.value, r.level] }), [["Không phát hiện card Wi-Fi", "bad"]])
         compare(Inventory.adapterTitle(network[1]), "Local Area Connection* 2  ·  Wi-Fi  ·  Ảo")
         compare(Inventory.adapterTitle({ kind: "Ethernet" }), "Ethernet  ·  Ethernet")
         var lan = Inventory.lanSummaryRows(network)
@@ -96,11 +89,9 @@ TestCase {
 
     function test_laptopBlock() {
         compare(Inventory.findingLevel("alert"), "bad")
-        compare(Inventory.findingLevel("ok"), "good")
         compare(Inventory.findingLevel("unknown"), "info")
         var soldered = find(Inventory.boardRows({ cpuSoldered: true, ramSlots: 0 }), "CPU")
-        compare(soldered.value, "Hàn chết (BGA) — không thay")
-        compare(soldered.level, "warn")
+        compare([soldered.value, soldered.level], ["Hàn chết (BGA) — không thay", "warn"])
         compare(find(shown(Inventory.boardRows({ ramSlots: 0 })), "Số khe RAM"), null)
         compare(find(shown(Inventory.boardRows({})), "CPU"), null)
         compare(Inventory.cpuSubtitle({ cores: 4, baseClock: "1.9 GHz" }), "4 nhân · 1.9 GHz")
