@@ -4,7 +4,7 @@
 set -eu
 
 PACKAGES="
-cmake ninja-build g++ pkg-config ccache clang-14 libclang-rt-14-dev
+cmake ninja-build g++ pkg-config ccache clang-14 libclang-rt-14-dev llvm-14
 qtbase5-dev qtbase5-dev-tools qtdeclarative5-dev qtquickcontrols2-5-dev
 libqt5svg5-dev qtmultimedia5-dev
 qml-module-qtquick2 qml-module-qtquick-controls2 qml-module-qtquick-controls
