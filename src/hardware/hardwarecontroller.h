@@ -62,7 +62,7 @@ signals:
 
 private slots:
     void onFinished();
-    // Invoked by name, queued, from the scan thread.
+    // Invoked by name, queued, from the scan task: the arguments are copied inside Qt.
     void setProgress(int pct, QString stage);
 
 private:
@@ -73,5 +73,7 @@ private:
     QString m_stage;
     QString m_lastScan;
     HardwareSnapshot m_snapshot;
-    QFutureWatcher<HardwareSnapshot> m_watcher;
+    // Written by the scan task before it ends, taken in onFinished().
+    HardwareSnapshot m_scanned;
+    QFutureWatcher<void> m_watcher;
 };

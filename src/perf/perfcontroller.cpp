@@ -4,6 +4,7 @@
 #include "perf/cpubenchmark.h"
 #include "perf/kernels.h"
 #include "perf/perfmonitor.h"
+#include "platform/tsan_annotations.h"
 
 #include <QMetaObject>
 #include <QtConcurrent>
@@ -37,7 +38,16 @@ PerfController::PerfController(PerfSettings settings, QObject *parent)
     m_monitor = new PerfMonitor(m_settings.source, m_settings.sampleIntervalMs);
     m_monitor->moveToThread(&m_workerThread);
     connect(&m_workerThread, &QThread::finished, m_monitor, &QObject::deleteLater);
-    connect(m_monitor, &PerfMonitor::sample, this, &PerfController::onSample);
+    // The reading crosses under a lock of ours and the call carries nothing: a queued copy of it
+    // would be made inside Qt, where the thread sanitizer cannot see the hand-off.
+    connect(
+        m_monitor, &PerfMonitor::sample, m_monitor,
+        [this](const PerfSample &reading) {
+            const std::lock_guard<std::mutex> lock(m_sampleLock);
+            m_pendingSample = reading;
+            QMetaObject::invokeMethod(this, "takeSample", Qt::QueuedConnection);
+        },
+        Qt::DirectConnection);
     m_workerThread.start();
 
     m_stressTimer.setInterval(m_settings.stressTickMs);
@@ -51,10 +61,13 @@ PerfController::~PerfController()
     stopStress();
     // COM belongs to the worker thread: release it there before the thread stops.
     if (m_workerThread.isRunning())
-        QMetaObject::invokeMethod(m_monitor, &PerfMonitor::end, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(m_monitor, "end", Qt::BlockingQueuedConnection);
     m_workerThread.quit();
     m_workerThread.wait(2000);
     m_benchTask.waitForFinished();
+    // The task's and the monitor thread's last touches of this object are over.
+    KELVARO_HANDOFF_ACQUIRE(this);
+    const std::lock_guard<std::mutex> lock(m_sampleLock);
 }
 
 void PerfController::startMonitor()
@@ -62,7 +75,7 @@ void PerfController::startMonitor()
     if (m_monitoring)
         return;
     m_monitoring = true;
-    QMetaObject::invokeMethod(m_monitor, &PerfMonitor::begin, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(m_monitor, "begin", Qt::QueuedConnection);
     emit monitoringChanged();
 }
 
@@ -71,8 +84,18 @@ void PerfController::stopMonitor()
     if (!m_monitoring)
         return;
     m_monitoring = false;
-    QMetaObject::invokeMethod(m_monitor, &PerfMonitor::end, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(m_monitor, "end", Qt::QueuedConnection);
     emit monitoringChanged();
+}
+
+void PerfController::takeSample()
+{
+    PerfSample reading;
+    {
+        const std::lock_guard<std::mutex> lock(m_sampleLock);
+        reading = m_pendingSample;
+    }
+    onSample(reading);
 }
 
 void PerfController::onSample(const PerfSample &reading)
@@ -160,21 +183,28 @@ void PerfController::runBenchmark()
     PerfController *receiver = this;
     const BenchmarkSettings settings = m_settings.benchmark;
     const std::atomic<bool> *cancel = &m_benchCancel;
+    // Progress and result are invoked by name, so that Qt copies the arguments itself.
+    KELVARO_HANDOFF_RELEASE(this);
     m_benchTask = QtConcurrent::run([receiver, settings, cancel] {
+        KELVARO_HANDOFF_ACQUIRE(receiver);
         const BenchmarkProgress progress = [receiver](int percent, const QString &stage) {
-            QMetaObject::invokeMethod(
-                receiver, [receiver, percent, stage] { receiver->onBenchProgress(percent, stage); },
-                Qt::QueuedConnection);
+            KELVARO_HANDOFF_RELEASE(receiver);
+            QMetaObject::invokeMethod(receiver, "onBenchProgress", Qt::QueuedConnection, Q_ARG(int, percent),
+                                      Q_ARG(QString, stage));
         };
         const QVariantMap result = runCpuBenchmark(settings, progress, *cancel);
+        KELVARO_HANDOFF_RELEASE(receiver);
         if (!cancel->load())
-            QMetaObject::invokeMethod(
-                receiver, [receiver, result] { receiver->onBenchFinished(result); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(receiver, "onBenchFinished", Qt::QueuedConnection,
+                                      Q_ARG(QVariantMap, result));
+        // The destructor waits for the task and then takes the controller apart.
+        KELVARO_HANDOFF_RELEASE(receiver);
     });
 }
 
 void PerfController::onBenchProgress(int percent, QString stage)
 {
+    KELVARO_HANDOFF_ACQUIRE(this);
     m_benchProgress = percent;
     m_benchStage = std::move(stage);
     m_benchRunning = true;
@@ -183,6 +213,7 @@ void PerfController::onBenchProgress(int percent, QString stage)
 
 void PerfController::onBenchFinished(QVariantMap result)
 {
+    KELVARO_HANDOFF_ACQUIRE(this);
     m_benchmark = std::move(result);
     m_benchProgress = 100;
     m_benchStage = QStringLiteral("Hoàn tất");

@@ -13,6 +13,7 @@
 
 #include <atomic>
 #include <memory>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -101,11 +102,15 @@ private slots:
     // Queued from the benchmark task.
     void onBenchProgress(int percent, QString stage);
     void onBenchFinished(QVariantMap result);
+    // Queued from the monitor thread once m_pendingSample holds a new reading.
+    void takeSample();
 
 private:
     PerfSettings m_settings;
     QThread m_workerThread;
     PerfMonitor *m_monitor = nullptr;
+    std::mutex m_sampleLock;
+    PerfSample m_pendingSample;
     bool m_monitoring = false;
 
     double m_cpuLoad = 0;
