@@ -44,7 +44,7 @@ PerfController::PerfController(PerfSettings settings, QObject *parent)
         m_monitor, &PerfMonitor::sample, m_monitor,
         [this](const PerfSample &reading) {
             const std::lock_guard<std::mutex> lock(m_sampleLock);
-            m_pendingSample = reading;
+            m_pendingSamples.push_back(reading);
             QMetaObject::invokeMethod(this, "takeSample", Qt::QueuedConnection);
         },
         Qt::DirectConnection);
@@ -93,7 +93,10 @@ void PerfController::takeSample()
     PerfSample reading;
     {
         const std::lock_guard<std::mutex> lock(m_sampleLock);
-        reading = m_pendingSample;
+        if (m_pendingSamples.empty())
+            return;
+        reading = std::move(m_pendingSamples.front());
+        m_pendingSamples.pop_front();
     }
     onSample(reading);
 }

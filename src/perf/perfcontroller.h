@@ -12,6 +12,7 @@
 #include <QVariantMap>
 
 #include <atomic>
+#include <deque>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -102,7 +103,7 @@ private slots:
     // Queued from the benchmark task.
     void onBenchProgress(int percent, QString stage);
     void onBenchFinished(QVariantMap result);
-    // Queued from the monitor thread once m_pendingSample holds a new reading.
+    // Queued from the monitor thread once per reading it adds to m_pendingSamples.
     void takeSample();
 
 private:
@@ -110,7 +111,7 @@ private:
     QThread m_workerThread;
     PerfMonitor *m_monitor = nullptr;
     std::mutex m_sampleLock;
-    PerfSample m_pendingSample;
+    std::deque<PerfSample> m_pendingSamples;
     bool m_monitoring = false;
 
     double m_cpuLoad = 0;
