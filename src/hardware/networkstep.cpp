@@ -1,6 +1,7 @@
 #include "hardware/networkstep.h"
 
 #include "hardware/networkrules.h"
+#include "hardware/platformvalue.h"
 #include "hardware/rowreaders.h"
 #include "hardware/textformats.h"
 #include "hardware/windowscollector.h"
@@ -13,7 +14,7 @@ constexpr int listedBluetoothDevices = 12;
 
 QString firstOf(const std::vector<std::string> &addresses)
 {
-    return addresses.empty() ? QString() : deviceText(addresses.front());
+    return addresses.empty() ? QString() : seamText(addresses.front());
 }
 
 } // namespace
@@ -28,7 +29,7 @@ QVariantMap wifiMap(const platform::WlanInterface &wlan)
         return map;
     if (wlan.connection) {
         const auto &link = *wlan.connection;
-        putText(map, QStringLiteral("ssid"), deviceText(link.ssid));
+        putText(map, QStringLiteral("ssid"), seamText(link.ssid));
         map.insert(QStringLiteral("signal"),
                    static_cast<int>(std::min<std::uint32_t>(link.signalQuality, 100)));
         putText(map, QStringLiteral("standard"), phyTypeName(link.phyType));
@@ -55,10 +56,10 @@ QVariantMap adapterMap(const platform::NetworkAdapter &adapter)
 {
     QVariantMap map;
     const bool wifi = adapter.ifType == platform::NetworkAdapter::kWireless80211;
-    const QString description = deviceText(adapter.description);
+    const QString description = seamText(adapter.description);
     const bool isVirtual = isVirtualAdapter(description);
     map.insert(QStringLiteral("kind"), wifi ? QStringLiteral("WiFi") : QStringLiteral("Ethernet"));
-    map.insert(QStringLiteral("name"), deviceText(adapter.friendlyName));
+    map.insert(QStringLiteral("name"), seamText(adapter.friendlyName));
     map.insert(QStringLiteral("description"), description);
     map.insert(QStringLiteral("virtual"), isVirtual);
     if (!wifi && !isVirtual)
@@ -71,7 +72,7 @@ QVariantMap adapterMap(const platform::NetworkAdapter &adapter)
 
     QString ipv4, ipv6;
     for (const auto &address : adapter.unicast) {
-        const QString text = deviceText(address);
+        const QString text = seamText(address);
         if (text.contains(QLatin1Char(':'))) {
             if (ipv6.isEmpty() && !text.startsWith(QLatin1String("fe80")))
                 ipv6 = text;
@@ -111,7 +112,7 @@ QVariantMap bluetoothMap(const std::optional<platform::Bluetooth> &bluetooth)
     if (!bluetooth)
         return map;
     if (bluetooth->radio) {
-        putText(map, QStringLiteral("name"), deviceText(bluetooth->radio->name));
+        putText(map, QStringLiteral("name"), seamText(bluetooth->radio->name));
         putText(map, QStringLiteral("address"), bluetoothAddressText(bluetooth->radio->address));
     }
     int connectedCount = 0;
@@ -120,7 +121,7 @@ QVariantMap bluetoothMap(const std::optional<platform::Bluetooth> &bluetooth)
         if (device.connected)
             ++connectedCount;
         if (devices.size() < listedBluetoothDevices)
-            devices.append(QVariantMap{{QStringLiteral("name"), deviceText(device.name)},
+            devices.append(QVariantMap{{QStringLiteral("name"), seamText(device.name)},
                                        {QStringLiteral("connected"), device.connected}});
     }
     map.insert(QStringLiteral("pairedCount"), static_cast<int>(bluetooth->devices.size()));
