@@ -1,5 +1,6 @@
 #include "hardware/diskrules.h"
 
+#include "hardware/keys/diskkeys.h"
 #include "hardware/rowreaders.h"
 #include "hardware/textformats.h"
 
@@ -181,38 +182,38 @@ QVariantMap diskEntry(const QVariantMap &drive, const QVariantMap &physicalDisk,
                       const SmartReading &probe)
 {
     QVariantMap disk;
-    putText(disk, QStringLiteral("capacity"), sizeText(rowUInt64(drive, "Size")));
-    putText(disk, QStringLiteral("interface"), rowText(drive, "InterfaceType"));
+    putText(disk, DiskKey::kCapacity, sizeText(rowUInt64(drive, "Size")));
+    putText(disk, DiskKey::kInterface, rowText(drive, "InterfaceType"));
 
     const StorageClassTexts storage = storageClassTexts(physicalDisk);
     const DiskIdentity identity = reconcileDiskIdentity(
         rowText(drive, "Model"), rowText(drive, "SerialNumber"), rowText(drive, "FirmwareRevision"), probe);
-    putText(disk, QStringLiteral("model"), identity.model);
-    putText(disk, QStringLiteral("serial"), identity.serial);
-    putText(disk, QStringLiteral("firmware"), identity.firmware);
-    putText(disk, QStringLiteral("manufacturer"), diskBrand(identity.model));
+    putText(disk, DiskKey::kModel, identity.model);
+    putText(disk, DiskKey::kSerial, identity.serial);
+    putText(disk, DiskKey::kFirmware, identity.firmware);
+    putText(disk, DiskKey::kManufacturer, diskBrand(identity.model));
 
     const QString media = probe.media == SmartReading::kSolidState ? QStringLiteral("SSD")
                           : probe.media == SmartReading::kRotating ? QStringLiteral("HDD")
                                                                    : storage.media;
-    putText(disk, QStringLiteral("mediaType"), media);
+    putText(disk, DiskKey::kMediaType, media);
 
     const DiskHealthResult health = diskHealth(storage.health, probe, counter);
-    disk.insert(QStringLiteral("health"), diskHealthText(health.health));
+    disk.insert(DiskKey::kHealth, diskHealthText(health.health));
     if (health.percent >= 0)
-        disk.insert(QStringLiteral("healthPercent"), health.percent);
+        disk.insert(DiskKey::kHealthPercent, health.percent);
 
     const qint64 hours =
         probe.valid && probe.powerOnHours >= 0
             ? probe.powerOnHours
             : static_cast<qint64>(std::min<quint64>(rowUInt64(counter, "PowerOnHours"), INT64_MAX));
     if (hours > 0)
-        disk.insert(QStringLiteral("powerOnHours"), QStringLiteral("%1 giờ").arg(hours));
+        disk.insert(DiskKey::kPowerOnHours, QStringLiteral("%1 giờ").arg(hours));
 
     const int temperature =
         probe.valid && probe.temperature >= 1 ? probe.temperature : rowInt(counter, "Temperature");
     if (temperature >= 1)
-        disk.insert(QStringLiteral("temperature"), QStringLiteral("%1 °C").arg(temperature));
+        disk.insert(DiskKey::kTemperature, QStringLiteral("%1 °C").arg(temperature));
     return disk;
 }
 
