@@ -122,17 +122,17 @@ DiskIdentity reconcileDiskIdentity(const QString &wmiModel, const QString &wmiSe
     return identity;
 }
 
-QString storageMediaText(int mediaType)
+DiskMedia storageMedia(int mediaType)
 {
     switch (mediaType) {
     case 3:
-        return QStringLiteral("HDD");
+        return DiskMedia::Hdd;
     case 4:
-        return QStringLiteral("SSD");
+        return DiskMedia::Ssd;
     case 5:
-        return QStringLiteral("SCM");
+        return DiskMedia::Scm;
     default:
-        return {};
+        return DiskMedia::Unknown;
     }
 }
 
@@ -150,15 +150,15 @@ DiskHealth storageHealth(int healthStatus)
     }
 }
 
-StorageClassTexts storageClassTexts(const QVariantMap &physicalDisk)
+StorageClass storageClass(const QVariantMap &physicalDisk)
 {
     // A missing property is no statement: an absent HealthStatus must not read as 0, "healthy".
-    StorageClassTexts texts;
+    StorageClass storage;
     if (const auto media = strictInt(physicalDisk, "MediaType"))
-        texts.media = storageMediaText(*media);
+        storage.media = storageMedia(*media);
     if (const auto health = strictInt(physicalDisk, "HealthStatus"))
-        texts.health = storageHealth(*health);
-    return texts;
+        storage.health = storageHealth(*health);
+    return storage;
 }
 
 DiskHealthResult diskHealth(DiskHealth storageHealth, const SmartReading &probe, const QVariantMap &counter)
@@ -185,7 +185,7 @@ QVariantMap diskEntry(const QVariantMap &drive, const QVariantMap &physicalDisk,
     putText(disk, DiskKey::kCapacity, sizeText(rowUInt64(drive, "Size")));
     putText(disk, DiskKey::kInterface, rowText(drive, "InterfaceType"));
 
-    const StorageClassTexts storage = storageClassTexts(physicalDisk);
+    const StorageClass storage = storageClass(physicalDisk);
     const DiskIdentity identity = reconcileDiskIdentity(
         rowText(drive, "Model"), rowText(drive, "SerialNumber"), rowText(drive, "FirmwareRevision"), probe);
     putText(disk, DiskKey::kModel, identity.model);
@@ -193,10 +193,10 @@ QVariantMap diskEntry(const QVariantMap &drive, const QVariantMap &physicalDisk,
     putText(disk, DiskKey::kFirmware, identity.firmware);
     putText(disk, DiskKey::kManufacturer, diskBrand(identity.model));
 
-    const QString media = probe.media == SmartReading::kSolidState ? QStringLiteral("SSD")
-                          : probe.media == SmartReading::kRotating ? QStringLiteral("HDD")
-                                                                   : storage.media;
-    putText(disk, DiskKey::kMediaType, media);
+    const DiskMedia media = probe.media == SmartReading::kSolidState ? DiskMedia::Ssd
+                            : probe.media == SmartReading::kRotating ? DiskMedia::Hdd
+                                                                     : storage.media;
+    putText(disk, DiskKey::kMediaType, diskMediaText(media));
 
     const DiskHealthResult health = diskHealth(storage.health, probe, counter);
     disk.insert(DiskKey::kHealth, diskHealthText(health.health));

@@ -1,5 +1,6 @@
 #include "laptop/laptopchecks.h"
 
+#include "hardware/diskmedia.h"
 #include "hardware/keys/diskkeys.h"
 #include "hardware/keys/rammodulekeys.h"
 #include "hardware/keys/ramsummarykeys.h"
@@ -166,11 +167,11 @@ QVariantList storageFindings(const QVariantList &disks)
         if (disk.value(DiskKey::kCapacity).toString().isEmpty())
             continue;
         ++counted;
-        const QString media = disk.value(DiskKey::kMediaType).toString();
-        if (media == QLatin1String("SSD") ||
+        const DiskMedia media = diskMediaOfText(disk.value(DiskKey::kMediaType).toString());
+        if (media == DiskMedia::Ssd ||
             disk.value(DiskKey::kInterface).toString().toLower().contains(QLatin1String("nvme")))
             ++solidState;
-        else if (media == QLatin1String("HDD"))
+        else if (media == DiskMedia::Hdd)
             ++hardDisks;
     }
 

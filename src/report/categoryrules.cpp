@@ -1,6 +1,7 @@
 #include "report/categoryrules.h"
 
 #include "hardware/diskhealth.h"
+#include "hardware/diskmedia.h"
 #include "hardware/gpukind.h"
 #include "hardware/keys/batterykeys.h"
 #include "hardware/keys/cpukeys.h"
@@ -66,12 +67,18 @@ int ramSizeScore(double gb)
 
 int diskScore(const QVariantMap &disk)
 {
-    const QString mediaType = text(disk, DiskKey::kMediaType);
     int score = 72;
-    if (mediaType.contains(QLatin1String("SSD")) || mediaType.contains(QLatin1String("SCM")))
+    switch (diskMediaOfText(text(disk, DiskKey::kMediaType))) {
+    case DiskMedia::Ssd:
+    case DiskMedia::Scm:
         score = 90;
-    else if (mediaType.contains(QLatin1String("HDD")))
+        break;
+    case DiskMedia::Hdd:
         score = 62;
+        break;
+    case DiskMedia::Unknown:
+        break;
+    }
     switch (diskHealthOfText(text(disk, DiskKey::kHealth))) {
     case DiskHealth::Good:
         score += 8;
