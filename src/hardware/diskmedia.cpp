@@ -2,34 +2,31 @@
 
 namespace {
 
-const QString kHdd = QStringLiteral("HDD");
-const QString kSsd = QStringLiteral("SSD");
-const QString kScm = QStringLiteral("SCM");
+struct MediaWord {
+    DiskMedia media;
+    const char *word;
+};
+
+// In the order a text is read back.
+constexpr MediaWord kMediaWords[] = {
+    {DiskMedia::Ssd, "SSD"}, {DiskMedia::Scm, "SCM"}, {DiskMedia::Hdd, "HDD"}};
 
 } // namespace
 
 QString diskMediaText(DiskMedia media)
 {
-    switch (media) {
-    case DiskMedia::Hdd:
-        return kHdd;
-    case DiskMedia::Ssd:
-        return kSsd;
-    case DiskMedia::Scm:
-        return kScm;
-    case DiskMedia::Unknown:
-        break;
+    for (const MediaWord &entry : kMediaWords) {
+        if (entry.media == media)
+            return QLatin1String(entry.word);
     }
     return {};
 }
 
 DiskMedia diskMediaOfText(const QString &text)
 {
-    if (text.contains(kSsd))
-        return DiskMedia::Ssd;
-    if (text.contains(kScm))
-        return DiskMedia::Scm;
-    if (text.contains(kHdd))
-        return DiskMedia::Hdd;
+    for (const MediaWord &entry : kMediaWords) {
+        if (text.contains(QLatin1String(entry.word)))
+            return entry.media;
+    }
     return DiskMedia::Unknown;
 }
