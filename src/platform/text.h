@@ -2,7 +2,8 @@
 
 // Texts from firmware, drives, the kernel and the network are bytes of uncertain encoding. Every
 // rule that turns them into text lives here, over one UTF-8 decoder, and each rule's name says what
-// it keeps and what it drops. The rules differ on purpose: each matches what its source sends.
+// it keeps and what it drops. They differ from source to source, and every recorded output was
+// made with its source's rule, so they stay apart.
 
 #include <cstddef>
 #include <cstdint>
