@@ -68,7 +68,6 @@ private slots:
         addColumns<quint64, quint32, QString>("bitsPerSecond", "operStatus", "linkSpeed");
         QTest::newRow("2.5 Gbps") << quint64(2500000000) << 1u << "2.5 Gbps";
         QTest::newRow("unknown (all ones)") << std::numeric_limits<quint64>::max() << 1u << "";
-        QTest::newRow("zero") << quint64(0) << 1u << "";
         QTest::newRow("down") << quint64(1000000000) << 2u << "";
     }
 

@@ -11,13 +11,6 @@
 
 namespace {
 
-bool completeScan(HardwareController &hardware)
-{
-    QSignalSpy done(&hardware, &HardwareController::dataChanged);
-    hardware.scan();
-    return done.wait(5000);
-}
-
 QStringList labelsOf(const QVariantList &findings)
 {
     QStringList labels;

@@ -41,9 +41,7 @@ struct Fixture {
     {
         report.setClock([] { return QDateTime(QDate(2024, 5, 17), QTime(14, 3, 9)); });
         report.setExportFolder(folder.path());
-        QSignalSpy scanned(&hardware, &HardwareController::dataChanged);
-        hardware.scan();
-        scanned.wait(10000);
+        completeScan(hardware);
     }
 };
 
