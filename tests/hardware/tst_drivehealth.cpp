@@ -202,15 +202,6 @@ private slots:
         QTEST(r.health, "health");
     }
 
-    void identifyAloneNamesTheDrive()
-    {
-        const SmartReading r = read(ata(dataPage("WDC_WD15EARS_identify.bin"), std::nullopt));
-        QVERIFY(!r.valid);
-        QCOMPARE(r.health, -1);
-        QCOMPARE(r.media, 0);
-        QCOMPARE(r.model, QStringLiteral("WDC WD15EARS-00Z5B1"));
-    }
-
     void nvmeFields_data()
     {
         addColumns<int, int, quint64, int, int, qint64>("used", "kelvin", "hours", "health", "temperature",
