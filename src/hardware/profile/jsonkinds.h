@@ -42,20 +42,22 @@ QString itemWhere(const QString &where, int index); // "where[3]"
 std::string toStd(const QString &text);
 QString fromStd(const std::string &text);
 
-struct AlwaysWritten {
-    template <typename T> static bool written(const T &) { return true; }
+// What most kinds share. A null plain value (number, text, true/false) reads as missing; a null
+// where a structure belongs is refused.
+template <typename T, bool NullIsAbsent> struct KindBase {
+    using Type = T;
+    static constexpr bool nullIsAbsent = NullIsAbsent;
+    static bool written(const T &) { return true; }
 };
+template <typename T> using Plain = KindBase<T, true>;
+template <typename T> using Structured = KindBase<T, false>;
 
-struct Text : AlwaysWritten {
-    using Type = std::string;
-    static constexpr bool nullIsAbsent = true;
+struct Text : Plain<std::string> {
     static bool read(Reader &reader, const QJsonValue &value, const QString &where, Type *out);
     static QJsonValue write(const Type &text) { return fromStd(text); }
 };
 
-struct Boolean : AlwaysWritten {
-    using Type = bool;
-    static constexpr bool nullIsAbsent = true;
+struct Boolean : Plain<bool> {
     static bool read(Reader &reader, const QJsonValue &value, const QString &where, Type *out);
     static QJsonValue write(Type value) { return value; }
 };
@@ -67,9 +69,7 @@ bool readUnsigned(Reader &reader, const QJsonValue &value, const QString &where,
 QJsonValue writeUnsigned(quint64 number);
 
 // A whole number in [0, largest T].
-template <typename T> struct Number : AlwaysWritten {
-    using Type = T;
-    static constexpr bool nullIsAbsent = true;
+template <typename T> struct Number : Plain<T> {
     static bool read(Reader &reader, const QJsonValue &value, const QString &where, T *out)
     {
         quint64 number = 0;
@@ -85,9 +85,8 @@ template <typename T> struct Number : AlwaysWritten {
 bool readHex(Reader &reader, const QJsonValue &value, const QString &where, std::vector<std::uint8_t> *out);
 QJsonValue writeHex(const void *bytes, std::size_t size);
 
-template <typename Bytes> struct HexOf : AlwaysWritten {
+template <typename Bytes> struct HexOf : Structured<Bytes> {
     using Type = Bytes;
-    static constexpr bool nullIsAbsent = false;
     static bool read(Reader &reader, const QJsonValue &value, const QString &where, Type *out)
     {
         std::vector<std::uint8_t> bytes;
@@ -101,9 +100,8 @@ template <typename Bytes> struct HexOf : AlwaysWritten {
 using HexBytes = HexOf<std::vector<std::uint8_t>>;
 
 // A null list of plain values reads as missing; a list of records must be a list.
-template <typename Item> struct ListOf : AlwaysWritten {
+template <typename Item> struct ListOf : KindBase<std::vector<typename Item::Type>, Item::nullIsAbsent> {
     using Type = std::vector<typename Item::Type>;
-    static constexpr bool nullIsAbsent = Item::nullIsAbsent;
     static bool read(Reader &reader, const QJsonValue &value, const QString &where, Type *out)
     {
         if (!value.isArray())
@@ -128,9 +126,8 @@ template <typename Item> struct ListOf : AlwaysWritten {
 };
 
 // Present means there: a null is read, and refused, like any other value of the wrong type.
-template <typename Inner> struct OptionalOf {
+template <typename Inner> struct OptionalOf : Structured<std::optional<typename Inner::Type>> {
     using Type = std::optional<typename Inner::Type>;
-    static constexpr bool nullIsAbsent = false;
     static bool read(Reader &reader, const QJsonValue &value, const QString &where, Type *out)
     {
         typename Inner::Type inner{};
@@ -144,9 +141,9 @@ template <typename Inner> struct OptionalOf {
 };
 
 // Object members whose names are data (namespaces, drive indexes); Key turns a name into a key.
-template <typename Key, typename Value> struct MapOf : AlwaysWritten {
+template <typename Key, typename Value>
+struct MapOf : Structured<std::map<typename Key::Type, typename Value::Type>> {
     using Type = std::map<typename Key::Type, typename Value::Type>;
-    static constexpr bool nullIsAbsent = false;
     static bool read(Reader &reader, const QJsonValue &value, const QString &where, Type *out)
     {
         if (!value.isObject())
@@ -217,9 +214,7 @@ private:
     template <typename C> static bool isEmpty(const C &container) { return container.empty(); }
 };
 
-template <typename R> struct Record : AlwaysWritten {
-    using Type = R;
-    static constexpr bool nullIsAbsent = false;
+template <typename R> struct Record : Structured<R> {
     static bool read(Reader &reader, const QJsonValue &value, const QString &where, R *out)
     {
         if (!value.isObject())

@@ -11,9 +11,7 @@
 namespace profilejson {
 
 // Property values as WMI delivers them; a null or empty one is a missing property.
-struct WmiRow : AlwaysWritten {
-    using Type = platform::Row;
-    static constexpr bool nullIsAbsent = false;
+struct WmiRow : Structured<platform::Row> {
     static bool read(Reader &reader, const QJsonValue &value, const QString &where, Type *out);
     static QJsonValue write(const Type &row);
 };
@@ -27,9 +25,7 @@ struct LeafKey {
     static QString write(const Type &key) { return fromStd(key); }
 };
 // [EAX, EBX, ECX, EDX]
-struct Registers : AlwaysWritten {
-    using Type = platform::CpuidRegisters;
-    static constexpr bool nullIsAbsent = false;
+struct Registers : Structured<platform::CpuidRegisters> {
     static bool read(Reader &reader, const QJsonValue &value, const QString &where, Type *out);
     static QJsonValue write(const Type &registers);
 };
@@ -41,34 +37,26 @@ struct DriveIndex {
     static QString write(Type index) { return QString::number(index); }
 };
 // A listed drive is one that opened, whichever pages it answered.
-struct OpenedDrive : AlwaysWritten {
-    using Type = platform::DrivePages;
-    static constexpr bool nullIsAbsent = false;
+struct OpenedDrive : Structured<platform::DrivePages> {
     static bool read(Reader &reader, const QJsonValue &value, const QString &where, Type *out);
     static QJsonValue write(const Type &pages);
 };
 using Drives = MapOf<DriveIndex, OpenedDrive>;
 
 // A raw page as base64 text.
-struct Base64Page : AlwaysWritten {
-    using Type = platform::Page;
-    static constexpr bool nullIsAbsent = false;
+struct Base64Page : Structured<platform::Page> {
     static bool read(Reader &reader, const QJsonValue &value, const QString &where, Type *out);
     static QJsonValue write(const Type &page);
 };
 
 // [idle, kernel, user]
-struct TimesTriple : AlwaysWritten {
-    using Type = platform::ProcessorTimes;
-    static constexpr bool nullIsAbsent = false;
+struct TimesTriple : Structured<platform::ProcessorTimes> {
     static bool read(Reader &reader, const QJsonValue &value, const QString &where, Type *out);
     static QJsonValue write(const Type &times);
 };
 
 // Six bytes as twelve hexadecimal digits.
-struct BluetoothAddress : AlwaysWritten {
-    using Type = std::array<std::uint8_t, 6>;
-    static constexpr bool nullIsAbsent = false;
+struct BluetoothAddress : Structured<std::array<std::uint8_t, 6>> {
     static bool read(Reader &reader, const QJsonValue &value, const QString &where, Type *out);
     static QJsonValue write(const Type &address) { return writeHex(address.data(), address.size()); }
 };
