@@ -178,7 +178,7 @@ struct TextKey {
     static QString write(const Type &key) { return fromStd(key); }
 };
 
-// The table of a record's fields, specialised for every record (profilerecords.h).
+// The table of a record's fields; every record has its own (profilerecords.h).
 template <typename R> struct Fields;
 
 // Section: a top-level section, which may be null and is left out when empty.
