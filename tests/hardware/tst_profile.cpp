@@ -147,7 +147,8 @@ private slots:
     void minimalProfileIsAnEmptyMachine()
     {
         const ProfileParse parsed = parseProfile(R"({"kelvaroProfile": 1, "futureField": [1, 2],
-            "powerStatus": null, "bluetooth": null, "graphicsAdapters": [{"description": null, "flags": null}]})",
+            "powerStatus": null, "bluetooth": null, "graphicsAdapters": [{"description": null, "flags": null}],
+            "wlanInterfaces": [{"guid": "g", "channel": null}]})",
                                                  "p");
         QVERIFY2(parsed.data, qPrintable(parsed.error));
         ReplaySource replay(std::make_shared<const ProfileData>(*parsed.data));
@@ -155,6 +156,7 @@ private slots:
         QVERIFY(!replay.powerStatus());
         QVERIFY(!replay.bluetooth());
         QCOMPARE(replay.graphicsAdapters().at(0).flags, 0u);
+        QVERIFY(!replay.wlanInterfaces().at(0).channel);
     }
 
     void writingFailsCleanly()

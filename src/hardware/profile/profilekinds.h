@@ -71,12 +71,12 @@ struct SsidHex : HexOf<std::string> {
     static bool written(const Type &ssid) { return !isUtf8(ssid); }
 };
 
-// Unlike other optional members, a channel given as null reads as channel 0.
+// Profiles from other tools write an unknown channel as null: it stays unknown, never channel 0.
 struct Channel : OptionalOf<Number<std::uint32_t>> {
     static bool read(Reader &reader, const QJsonValue &value, const QString &where, Type *out)
     {
         if (value.isNull()) {
-            *out = 0;
+            out->reset();
             return true;
         }
         return OptionalOf::read(reader, value, where, out);
