@@ -14,35 +14,32 @@
 #include "platform/linux/sysroot.h"
 #include "platform/linux/wmi_classes.h"
 
+#include <cctype>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
-#include <ftw.h>
+#include <filesystem>
 #include <string>
-#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace platform::linuxbackend;
 
 namespace {
 
-const std::string &treeRoot()
+namespace fs = std::filesystem;
+
+const fs::path &treeRoot()
 {
-    static const std::string root = [] {
-        const char *shm = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
-        return std::string(shm) + "/kelvaro-fuzz-" + std::to_string(getpid());
-    }();
+    static const fs::path root = fs::path(access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") /
+                                 ("kelvaro-fuzz-" + std::to_string(getpid()));
     return root;
 }
 
-int removeEntry(const char *path, const struct stat *, int, FTW *)
-{
-    return ::remove(path);
-}
-
+// Links are removed, never followed.
 void clearTree()
 {
-    nftw(treeRoot().c_str(), removeEntry, 16, FTW_DEPTH | FTW_PHYS);
+    std::error_code ignored;
+    fs::remove_all(treeRoot(), ignored);
 }
 
 // Nothing may leave the tree: no absolute paths, no way up.
@@ -52,39 +49,16 @@ bool safePath(const std::string &path)
            path.find('\0') == std::string::npos && path.size() < 512;
 }
 
-void makeParents(const std::string &path)
-{
-    for (std::size_t slash = path.find('/', treeRoot().size() + 1); slash != std::string::npos;
-         slash = path.find('/', slash + 1))
-        mkdir(path.substr(0, slash).c_str(), 0755);
-}
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
+// Pairs of hexadecimal digits; anything else between them is skipped.
 std::string fromHex(const std::string &text)
 {
-    std::string bytes;
-    int high = -1;
+    std::string digits, bytes;
     for (const char c : text) {
-        const int digit = hexDigit(c);
-        if (digit < 0)
-            continue;
-        if (high < 0) {
-            high = digit;
-        } else {
-            bytes += static_cast<char>(high << 4 | digit);
-            high = -1;
-        }
+        if (std::isxdigit(static_cast<unsigned char>(c)))
+            digits += c;
     }
+    for (std::size_t i = 0; i + 1 < digits.size(); i += 2)
+        bytes += static_cast<char>(std::stoi(digits.substr(i, 2), nullptr, 16));
     return bytes;
 }
 
@@ -108,8 +82,9 @@ void addEntry(const std::string &header, const std::string &content)
     }
     if (!safePath(name))
         return;
-    const std::string path = treeRoot() + "/" + name;
-    makeParents(path);
+    const fs::path path = treeRoot() / name;
+    std::error_code ignored;
+    fs::create_directories(path.parent_path(), ignored);
     if (link) {
         (void)symlink(target.c_str(), path.c_str());
         return;
@@ -124,7 +99,8 @@ void addEntry(const std::string &header, const std::string &content)
 void buildTree(const std::string &input)
 {
     clearTree();
-    mkdir(treeRoot().c_str(), 0755);
+    std::error_code ignored;
+    fs::create_directories(treeRoot(), ignored);
     std::size_t at = input.rfind("@@", 0) == 0 ? 0 : input.find("\n@@");
     if (at != std::string::npos && at != 0)
         ++at;
@@ -147,7 +123,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const std::string input(reinterpret_cast<const char *>(data), size);
     buildTree(input);
-    const SysRoot root(treeRoot());
+    const SysRoot root(treeRoot().string());
 
     // Every WMI class the backend answers, then the other questions that files answer.
     for (const WmiClass &wmiClass : wmiClasses())
