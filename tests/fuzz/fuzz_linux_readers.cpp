@@ -14,6 +14,7 @@
 #include "platform/linux/sysroot.h"
 #include "platform/linux/wmi_classes.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstddef>
 #include <cstdint>
@@ -62,6 +63,19 @@ std::string fromHex(const std::string &text)
     return bytes;
 }
 
+// Links may point anywhere, as in sysfs: nothing is made below one that leads out of the tree, and
+// no file is written through one.
+bool landsInsideTree(const fs::path &path)
+{
+    std::error_code error, notFound;
+    if (fs::is_symlink(fs::symlink_status(path, notFound)))
+        return false;
+    const fs::path root = fs::weakly_canonical(treeRoot(), error);
+    const fs::path parent = fs::weakly_canonical(path.parent_path(), error);
+    return !error &&
+           std::mismatch(root.begin(), root.end(), parent.begin(), parent.end()).first == root.end();
+}
+
 void addEntry(const std::string &header, const std::string &content)
 {
     const bool hex = header.rfind("x ", 0) == 0;
@@ -83,6 +97,8 @@ void addEntry(const std::string &header, const std::string &content)
     if (!safePath(name))
         return;
     const fs::path path = treeRoot() / name;
+    if (!landsInsideTree(path))
+        return;
     std::error_code ignored;
     fs::create_directories(path.parent_path(), ignored);
     if (link) {
