@@ -77,10 +77,12 @@ private slots:
     void verdictWithoutScoreOrTitle()
     {
         const QVariantList findings{QVariantMap{{"status", "alert"}, {"area", "RAM"}, {"label", "RAM <lạ>"}}};
-        QString html = originalityHtml(findings, {{"level", "warn"}, {"text", "Có thay đổi"}, {"score", 0}});
+        QString html = originalityHtml(
+            findings, {{"level", "warn"}, {"text", "Có thay đổi"}, {"score", 0}, {"starText", "★★★★★"}});
         QVERIFY(html.contains(
             "color:#d97706;'><b>Có thay đổi</b> &nbsp; <span style='color:#d97706;'></span><br>"));
         QVERIFY(!html.contains("/100"));
+        QVERIFY(!html.contains("★"));
         QVERIFY(!html.contains("<ul"));
         QVERIFY(html.contains("<b style='color:#dc2626;'>RAM &lt;lạ&gt;</b>"));
         QVERIFY(originalityHtml({}, {{"title", "x"}}).isEmpty());
