@@ -23,6 +23,10 @@ TestCase {
         id: card
         InfoCard {}
     }
+    Component {
+        id: gauge
+        ScoreGauge {}
+    }
 
     function test_badgeLevels() {
         // A known level takes its theme colour; anything else is muted.
@@ -64,6 +68,9 @@ TestCase {
         // A bar has no "nothing yet": 0 is a bad score.
         compare(Levels.barLevel(0), "bad")
         compare(Levels.barLevel(65), "info")
+        // 15 % battery wear is a good grade, not a bad score.
+        compare(createTemporaryObject(gauge, testCase, { value: 15 }).arcColor, Theme.bad)
+        compare(createTemporaryObject(gauge, testCase, { value: 15, level: "good" }).arcColor, Theme.good)
     }
 
     function xs(points) {

@@ -31,6 +31,12 @@ TestCase {
         compare(Inventory.moduleTitle({}, 1), "Khe #2")
         compare(find(Inventory.moduleRows({ ecc: false }), "ECC").value, "Không")
         compare(find(shown(Inventory.moduleRows({})), "ECC"), null)
+        // The two ceilings name their source; an unknown one stays hidden.
+        compare(find(Inventory.ramUpgradeRows({ maxCapacity: "32.0 GB" }), "Hỗ trợ tối đa").value,
+                "32.0 GB (theo firmware)")
+        compare(find(shown(Inventory.ramUpgradeRows({})), "Hỗ trợ tối đa"), null)
+        compare(find(Inventory.boardRows({ maxRam: "16 GB" }), "RAM tối đa").value, "16 GB (theo dòng máy)")
+        compare(find(shown(Inventory.boardRows({})), "RAM tối đa"), null)
     }
 
     function test_wearGrades() {

@@ -76,10 +76,11 @@ private slots:
     void verdictWithoutScoreOrTitle()
     {
         const QVariantList findings{QVariantMap{{"status", "alert"}, {"area", "RAM"}, {"label", "RAM <lạ>"}}};
-        const QString html =
-            originalityHtml(findings, {{"level", "warn"}, {"text", "Có thay đổi"}, {"score", 0}});
+        const QString html = originalityHtml(
+            findings, {{"level", "warn"}, {"text", "Có thay đổi"}, {"score", 0}, {"starText", "★★★★★"}});
         QVERIFY(html.contains("<b>Có thay đổi</b>"));
         QVERIFY(!html.contains("/100"));
+        QVERIFY(!html.contains("★"));
         QVERIFY(!html.contains("<ul"));
         QVERIFY(html.contains("RAM &lt;lạ&gt;</b>"));
         QVERIFY(originalityHtml({}, {{"title", "x"}}).isEmpty());
