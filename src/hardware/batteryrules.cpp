@@ -1,6 +1,7 @@
 #include "hardware/batteryrules.h"
 
 #include "hardware/charcodes.h"
+#include "hardware/keys/batterykeys.h"
 #include "hardware/rowreaders.h"
 #include "hardware/wmiunsigned.h"
 
@@ -139,14 +140,14 @@ QVariantMap batteryEntry(const BatteryRows &rows, const std::optional<platform::
 {
     QVariantMap battery;
     if (!batteryPresent(power, rows.battery)) {
-        battery.insert(QStringLiteral("present"), false);
+        battery.insert(BatteryKey::kPresent, false);
         return battery;
     }
-    battery.insert(QStringLiteral("present"), true);
-    const QString win32Name = putText(battery, QStringLiteral("name"), rowText(rows.battery, "Name"));
+    battery.insert(BatteryKey::kPresent, true);
+    const QString win32Name = putText(battery, BatteryKey::kName, rowText(rows.battery, "Name"));
     const int charge = rowInt(rows.battery, "EstimatedChargeRemaining");
     if (charge > 0)
-        battery.insert(QStringLiteral("charge"), QStringLiteral("%1%").arg(charge));
+        battery.insert(BatteryKey::kCharge, QStringLiteral("%1%").arg(charge));
 
     const bool charging = rows.status.value(QStringLiteral("Charging")).toBool();
     const bool ac = rows.status.value(QStringLiteral("PowerOnline")).toBool() ||
@@ -155,52 +156,52 @@ QVariantMap batteryEntry(const BatteryRows &rows, const std::optional<platform::
     if (millivolts == 0)
         millivolts = rowUInt64(rows.battery, "DesignVoltage");
 
-    battery.insert(QStringLiteral("charging"), charging);
-    battery.insert(QStringLiteral("acConnected"), ac);
-    battery.insert(QStringLiteral("status"), batteryStatusText(charging, ac, charge));
-    battery.insert(QStringLiteral("acPower"),
+    battery.insert(BatteryKey::kCharging, charging);
+    battery.insert(BatteryKey::kAcConnected, ac);
+    battery.insert(BatteryKey::kStatus, batteryStatusText(charging, ac, charge));
+    battery.insert(BatteryKey::kAcPower,
                    ac ? QStringLiteral("Đang cắm nguồn (AC)") : QStringLiteral("Chạy bằng pin (DC)"));
     if (millivolts != 0)
-        battery.insert(QStringLiteral("voltage"), QStringLiteral("%1 V").arg(millivolts / 1000.0, 0, 'f', 2));
-    putText(battery, QStringLiteral("powerFlow"),
+        battery.insert(BatteryKey::kVoltage, QStringLiteral("%1 V").arg(millivolts / 1000.0, 0, 'f', 2));
+    putText(battery, BatteryKey::kPowerFlow,
             powerFlowText(charging, rowInt(rows.status, "ChargeRate"), rowInt(rows.status, "DischargeRate")));
 
     const int cycles = rowInt(rows.cycleCount, "CycleCount");
     if (cycles > 0)
-        battery.insert(QStringLiteral("cycleCount"), cycles);
-    putText(battery, QStringLiteral("manufacturer"),
+        battery.insert(BatteryKey::kCycleCount, cycles);
+    putText(battery, BatteryKey::kManufacturer,
             decodeCharCodes(rows.staticData.value(QStringLiteral("ManufactureName"))));
-    putText(battery, QStringLiteral("serial"),
+    putText(battery, BatteryKey::kSerial,
             decodeCharCodes(rows.staticData.value(QStringLiteral("SerialNumber"))));
     const QString deviceName = decodeCharCodes(rows.staticData.value(QStringLiteral("DeviceName")));
-    putText(battery, win32Name.isEmpty() ? QStringLiteral("name") : QStringLiteral("model"), deviceName);
+    putText(battery, win32Name.isEmpty() ? BatteryKey::kName : BatteryKey::kModel, deviceName);
     putText(
-        battery, QStringLiteral("chemistry"),
+        battery, BatteryKey::kChemistry,
         chemistryName(rows.staticData.value(QStringLiteral("Chemistry")), rowInt(rows.battery, "Chemistry")));
 
     const quint64 remaining = rowUnsigned32(rows.status, "RemainingCapacity");
     const quint64 design = rowUnsigned32(rows.staticData, "DesignedCapacity");
     const quint64 full = rowUnsigned32(rows.fullCharged, "FullChargedCapacity");
-    const auto putCapacity = [&](const QString &key, quint64 mwh) {
+    const auto putCapacity = [&](const QString &key, const QString &mahKey, quint64 mwh) {
         battery.insert(key, mwhText(mwh));
         if (millivolts != 0)
-            battery.insert(key + QStringLiteral("Mah"), mahText(milliampHours(mwh, millivolts)));
+            battery.insert(mahKey, mahText(milliampHours(mwh, millivolts)));
     };
     if (remaining != 0)
-        putCapacity(QStringLiteral("remainingCapacity"), remaining);
+        putCapacity(BatteryKey::kRemainingCapacity, BatteryKey::kRemainingCapacityMah, remaining);
     if (design != 0) {
-        putCapacity(QStringLiteral("designCapacity"), design);
+        putCapacity(BatteryKey::kDesignCapacity, BatteryKey::kDesignCapacityMah, design);
         if (const auto wear = wearPercent(design, full)) {
-            putCapacity(QStringLiteral("fullCapacity"), full);
-            battery.insert(QStringLiteral("wear"), QStringLiteral("%1%").arg(*wear, 0, 'f', 1));
-            battery.insert(QStringLiteral("wearValue"), *wear);
+            putCapacity(BatteryKey::kFullCapacity, BatteryKey::kFullCapacityMah, full);
+            battery.insert(BatteryKey::kWear, QStringLiteral("%1%").arg(*wear, 0, 'f', 1));
+            battery.insert(BatteryKey::kWearValue, *wear);
         }
     }
 
     if (!ac) {
         const int minutes = runtimeMinutes(power, rowUnsigned32(rows.battery, "EstimatedRunTime"));
         if (minutes > 0)
-            battery.insert(QStringLiteral("runtime"),
+            battery.insert(BatteryKey::kRuntime,
                            QStringLiteral("%1 giờ %2 phút").arg(minutes / 60).arg(minutes % 60));
     }
     return battery;

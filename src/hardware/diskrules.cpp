@@ -1,5 +1,6 @@
 #include "hardware/diskrules.h"
 
+#include "hardware/keys/diskkeys.h"
 #include "hardware/rowreaders.h"
 #include "hardware/textformats.h"
 
@@ -121,17 +122,17 @@ DiskIdentity reconcileDiskIdentity(const QString &wmiModel, const QString &wmiSe
     return identity;
 }
 
-QString storageMediaText(int mediaType)
+DiskMedia storageMedia(int mediaType)
 {
     switch (mediaType) {
     case 3:
-        return QStringLiteral("HDD");
+        return DiskMedia::Hdd;
     case 4:
-        return QStringLiteral("SSD");
+        return DiskMedia::Ssd;
     case 5:
-        return QStringLiteral("SCM");
+        return DiskMedia::Scm;
     default:
-        return {};
+        return DiskMedia::Unknown;
     }
 }
 
@@ -149,15 +150,15 @@ DiskHealth storageHealth(int healthStatus)
     }
 }
 
-StorageClassTexts storageClassTexts(const QVariantMap &physicalDisk)
+StorageClass storageClass(const QVariantMap &physicalDisk)
 {
     // A missing property is no statement: an absent HealthStatus must not read as 0, "healthy".
-    StorageClassTexts texts;
+    StorageClass storage;
     if (const auto media = strictInt(physicalDisk, "MediaType"))
-        texts.media = storageMediaText(*media);
+        storage.media = storageMedia(*media);
     if (const auto health = strictInt(physicalDisk, "HealthStatus"))
-        texts.health = storageHealth(*health);
-    return texts;
+        storage.health = storageHealth(*health);
+    return storage;
 }
 
 DiskHealthResult diskHealth(DiskHealth storageHealth, const SmartReading &probe, const QVariantMap &counter)
@@ -181,38 +182,38 @@ QVariantMap diskEntry(const QVariantMap &drive, const QVariantMap &physicalDisk,
                       const SmartReading &probe)
 {
     QVariantMap disk;
-    putText(disk, QStringLiteral("capacity"), sizeText(rowUInt64(drive, "Size")));
-    putText(disk, QStringLiteral("interface"), rowText(drive, "InterfaceType"));
+    putText(disk, DiskKey::kCapacity, sizeText(rowUInt64(drive, "Size")));
+    putText(disk, DiskKey::kInterface, rowText(drive, "InterfaceType"));
 
-    const StorageClassTexts storage = storageClassTexts(physicalDisk);
+    const StorageClass storage = storageClass(physicalDisk);
     const DiskIdentity identity = reconcileDiskIdentity(
         rowText(drive, "Model"), rowText(drive, "SerialNumber"), rowText(drive, "FirmwareRevision"), probe);
-    putText(disk, QStringLiteral("model"), identity.model);
-    putText(disk, QStringLiteral("serial"), identity.serial);
-    putText(disk, QStringLiteral("firmware"), identity.firmware);
-    putText(disk, QStringLiteral("manufacturer"), diskBrand(identity.model));
+    putText(disk, DiskKey::kModel, identity.model);
+    putText(disk, DiskKey::kSerial, identity.serial);
+    putText(disk, DiskKey::kFirmware, identity.firmware);
+    putText(disk, DiskKey::kManufacturer, diskBrand(identity.model));
 
-    const QString media = probe.media == SmartReading::kSolidState ? QStringLiteral("SSD")
-                          : probe.media == SmartReading::kRotating ? QStringLiteral("HDD")
-                                                                   : storage.media;
-    putText(disk, QStringLiteral("mediaType"), media);
+    const DiskMedia media = probe.media == SmartReading::kSolidState ? DiskMedia::Ssd
+                            : probe.media == SmartReading::kRotating ? DiskMedia::Hdd
+                                                                     : storage.media;
+    putText(disk, DiskKey::kMediaType, diskMediaText(media));
 
     const DiskHealthResult health = diskHealth(storage.health, probe, counter);
-    disk.insert(QStringLiteral("health"), diskHealthText(health.health));
+    disk.insert(DiskKey::kHealth, diskHealthText(health.health));
     if (health.percent >= 0)
-        disk.insert(QStringLiteral("healthPercent"), health.percent);
+        disk.insert(DiskKey::kHealthPercent, health.percent);
 
     const qint64 hours =
         probe.valid && probe.powerOnHours >= 0
             ? probe.powerOnHours
             : static_cast<qint64>(std::min<quint64>(rowUInt64(counter, "PowerOnHours"), INT64_MAX));
     if (hours > 0)
-        disk.insert(QStringLiteral("powerOnHours"), QStringLiteral("%1 giờ").arg(hours));
+        disk.insert(DiskKey::kPowerOnHours, QStringLiteral("%1 giờ").arg(hours));
 
     const int temperature =
         probe.valid && probe.temperature >= 1 ? probe.temperature : rowInt(counter, "Temperature");
     if (temperature >= 1)
-        disk.insert(QStringLiteral("temperature"), QStringLiteral("%1 °C").arg(temperature));
+        disk.insert(DiskKey::kTemperature, QStringLiteral("%1 °C").arg(temperature));
     return disk;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "hardware/diskhealth.h"
+#include "hardware/diskmedia.h"
 #include "hardware/smartreading.h"
 
 #include <QString>
@@ -20,16 +21,16 @@ struct DiskIdentity {
 DiskIdentity reconcileDiskIdentity(const QString &wmiModel, const QString &wmiSerial,
                                    const QString &wmiFirmware, const SmartReading &probe);
 
-// MSFT_PhysicalDisk MediaType as a text (empty for codes without one) and HealthStatus.
-QString storageMediaText(int mediaType);
+// MSFT_PhysicalDisk MediaType and HealthStatus.
+DiskMedia storageMedia(int mediaType);
 DiskHealth storageHealth(int healthStatus);
 
 // What the storage class says of one MSFT_PhysicalDisk row (an empty row when the disk has none).
-struct StorageClassTexts {
-    QString media;
+struct StorageClass {
+    DiskMedia media = DiskMedia::Unknown;
     DiskHealth health = DiskHealth::Unknown;
 };
-StorageClassTexts storageClassTexts(const QVariantMap &physicalDisk);
+StorageClass storageClass(const QVariantMap &physicalDisk);
 
 struct DiskHealthResult {
     DiskHealth health = DiskHealth::Unknown;

@@ -3,6 +3,7 @@
 #include "hardware/platformvalue.h"
 
 #include "hardware/charcodes.h"
+#include "hardware/keys/displaykeys.h"
 #include "hardware/rowreaders.h"
 
 #include <QHash>
@@ -23,34 +24,34 @@ QString hertz(std::uint32_t frequency)
 
 void putIdentification(QVariantMap &display, const QVariantMap &row)
 {
-    putText(display, QStringLiteral("model"), decodeCharCodes(row.value(QStringLiteral("UserFriendlyName"))));
-    putText(display, QStringLiteral("vendor"),
+    putText(display, DisplayKey::kModel, decodeCharCodes(row.value(QStringLiteral("UserFriendlyName"))));
+    putText(display, DisplayKey::kVendor,
             monitorVendorName(decodeCharCodes(row.value(QStringLiteral("ManufacturerName")))));
-    putText(display, QStringLiteral("serial"), decodeCharCodes(row.value(QStringLiteral("SerialNumberID"))));
-    putText(display, QStringLiteral("year"), manufactureYearText(rowInt(row, "YearOfManufacture")));
+    putText(display, DisplayKey::kSerial, decodeCharCodes(row.value(QStringLiteral("SerialNumberID"))));
+    putText(display, DisplayKey::kYear, manufactureYearText(rowInt(row, "YearOfManufacture")));
 }
 
 QVariantMap displayEntry(const platform::DisplayDevice &device)
 {
     QVariantMap display;
-    display.insert(QStringLiteral("primary"), (device.stateFlags & platform::DisplayDevice::kPrimary) != 0);
+    display.insert(DisplayKey::kPrimary, (device.stateFlags & platform::DisplayDevice::kPrimary) != 0);
     if (const auto &current = device.current) {
         // A mode without a size is no mode at all; "0 x 0" would only mislead.
         if (current->width > 0 && current->height > 0)
-            display.insert(QStringLiteral("resolution"), sizePair(current->width, current->height));
+            display.insert(DisplayKey::kResolution, sizePair(current->width, current->height));
         // 0 and 1 mean the hardware's default rate.
         if (current->frequency >= 2)
-            display.insert(QStringLiteral("refresh"), hertz(current->frequency));
+            display.insert(DisplayKey::kRefresh, hertz(current->frequency));
         if (current->bitsPerPixel > 0)
-            display.insert(QStringLiteral("colorDepth"), QStringLiteral("%1-bit").arg(current->bitsPerPixel));
+            display.insert(DisplayKey::kColorDepth, QStringLiteral("%1-bit").arg(current->bitsPerPixel));
     }
     const platform::DisplayMode native = nativeMode(device.modes);
     if (native.width != 0 && native.height != 0) {
-        display.insert(QStringLiteral("nativeResolution"), sizePair(native.width, native.height));
+        display.insert(DisplayKey::kNativeResolution, sizePair(native.width, native.height));
         if (native.frequency >= 2)
-            display.insert(QStringLiteral("maxRefresh"), hertz(native.frequency));
+            display.insert(DisplayKey::kMaxRefresh, hertz(native.frequency));
     }
-    putText(display, QStringLiteral("adapter"), seamText(device.description).trimmed());
+    putText(display, DisplayKey::kAdapter, seamText(device.description).trimmed());
     return display;
 }
 
@@ -131,7 +132,7 @@ QVariantList displayEntries(const std::vector<platform::DisplayDevice> &devices,
             putIdentification(display, identifications.at(k));
         if (k < imageSizes.size()) {
             const QVariantMap &size = imageSizes.at(k);
-            putText(display, QStringLiteral("size"),
+            putText(display, DisplayKey::kSize,
                     diagonalText(size.value(QStringLiteral("MaxHorizontalImageSize")).toDouble(),
                                  size.value(QStringLiteral("MaxVerticalImageSize")).toDouble()));
         }

@@ -1,5 +1,7 @@
 #include "hardware/gpukind.h"
 
+#include "hardware/keys/gpukeys.h"
+
 #include <QRegularExpression>
 
 namespace {
@@ -79,7 +81,6 @@ bool isDedicatedGpu(const QString &vendor, const QString &name, quint64 dedicate
 
 bool isDedicatedGpu(const QVariantMap &gpu)
 {
-    return isDedicatedGpu(gpu.value(QStringLiteral("vendor")).toString(),
-                          gpu.value(QStringLiteral("name")).toString(),
-                          sizeBytes(gpu.value(QStringLiteral("vram")).toString()));
+    return isDedicatedGpu(gpu.value(GpuKey::kVendor).toString(), gpu.value(GpuKey::kName).toString(),
+                          sizeBytes(gpu.value(GpuKey::kVram).toString()));
 }

@@ -2,6 +2,7 @@
 
 #include "hardware/platformvalue.h"
 
+#include "hardware/keys/gpukeys.h"
 #include "hardware/rowreaders.h"
 #include "hardware/textformats.h"
 #include "hardware/wmiunsigned.h"
@@ -47,18 +48,18 @@ quint64 videoMemoryBytes(const QString &name, quint64 adapterRam, const QList<Dx
 QVariantMap gpuEntry(const QVariantMap &controller, const QList<DxgiAdapter> &adapters)
 {
     QVariantMap gpu;
-    const QString name = putText(gpu, QStringLiteral("name"), rowText(controller, "Name"));
-    putText(gpu, QStringLiteral("vendor"), rowText(controller, "AdapterCompatibility"));
+    const QString name = putText(gpu, GpuKey::kName, rowText(controller, "Name"));
+    putText(gpu, GpuKey::kVendor, rowText(controller, "AdapterCompatibility"));
     const quint64 memory = videoMemoryBytes(name, rowUnsigned32(controller, "AdapterRAM"), adapters);
-    putText(gpu, QStringLiteral("vram"), sizeText(memory));
-    putText(gpu, QStringLiteral("driver"), rowText(controller, "DriverVersion"));
-    putText(gpu, QStringLiteral("driverDate"), dateText(rowText(controller, "DriverDate")));
+    putText(gpu, GpuKey::kVram, sizeText(memory));
+    putText(gpu, GpuKey::kDriver, rowText(controller, "DriverVersion"));
+    putText(gpu, GpuKey::kDriverDate, dateText(rowText(controller, "DriverDate")));
     const int width = rowInt(controller, "CurrentHorizontalResolution");
     const int height = rowInt(controller, "CurrentVerticalResolution");
     if (width >= 1 && height >= 1)
-        gpu.insert(QStringLiteral("resolution"), QStringLiteral("%1 x %2").arg(width).arg(height));
+        gpu.insert(GpuKey::kResolution, QStringLiteral("%1 x %2").arg(width).arg(height));
     const int refresh = rowInt(controller, "CurrentRefreshRate");
     if (refresh >= 1)
-        gpu.insert(QStringLiteral("refresh"), QStringLiteral("%1 Hz").arg(refresh));
+        gpu.insert(GpuKey::kRefresh, QStringLiteral("%1 Hz").arg(refresh));
     return gpu;
 }

@@ -1,5 +1,7 @@
 #include "hardware/memoryrules.h"
 
+#include "hardware/keys/rammodulekeys.h"
+#include "hardware/keys/ramsummarykeys.h"
 #include "hardware/rowreaders.h"
 #include "hardware/textformats.h"
 
@@ -60,25 +62,25 @@ QString channelText(int moduleCount)
 QVariantMap memoryModuleMap(const QVariantMap &row)
 {
     QVariantMap module;
-    putText(module, QStringLiteral("capacity"), sizeText(rowUInt64(row, "Capacity")));
-    putText(module, QStringLiteral("slot"), rowText(row, "DeviceLocator"));
+    putText(module, RamModuleKey::kCapacity, sizeText(rowUInt64(row, "Capacity")));
+    putText(module, RamModuleKey::kSlot, rowText(row, "DeviceLocator"));
     const int configured = rowInt(row, "ConfiguredClockSpeed");
     const int speed = configured < 1 ? rowInt(row, "Speed") : configured;
     if (speed >= 1)
-        module.insert(QStringLiteral("speed"), QStringLiteral("%1 MT/s").arg(speed));
-    putText(module, QStringLiteral("type"), memoryTypeName(rowInt(row, "SMBIOSMemoryType")));
+        module.insert(RamModuleKey::kSpeed, QStringLiteral("%1 MT/s").arg(speed));
+    putText(module, RamModuleKey::kType, memoryTypeName(rowInt(row, "SMBIOSMemoryType")));
     const int formFactor = rowInt(row, "FormFactor");
     if (formFactor == 8)
-        module.insert(QStringLiteral("formFactor"), QStringLiteral("DIMM"));
+        module.insert(RamModuleKey::kFormFactor, QStringLiteral("DIMM"));
     else if (formFactor == 12)
-        module.insert(QStringLiteral("formFactor"), QStringLiteral("SODIMM"));
-    putText(module, QStringLiteral("manufacturer"), rowText(row, "Manufacturer"));
-    putText(module, QStringLiteral("partNumber"), rowText(row, "PartNumber"));
-    putText(module, QStringLiteral("serial"), rowText(row, "SerialNumber"));
+        module.insert(RamModuleKey::kFormFactor, QStringLiteral("SODIMM"));
+    putText(module, RamModuleKey::kManufacturer, rowText(row, "Manufacturer"));
+    putText(module, RamModuleKey::kPartNumber, rowText(row, "PartNumber"));
+    putText(module, RamModuleKey::kSerial, rowText(row, "SerialNumber"));
     if (const int millivolts = rowInt(row, "ConfiguredVoltage"); millivolts >= 1)
-        module.insert(QStringLiteral("voltage"), QStringLiteral("%1 V").arg(millivolts / 1000.0, 0, 'f', 2));
+        module.insert(RamModuleKey::kVoltage, QStringLiteral("%1 V").arg(millivolts / 1000.0, 0, 'f', 2));
     const int dataWidth = rowInt(row, "DataWidth");
-    module.insert(QStringLiteral("ecc"), rowInt(row, "TotalWidth") > dataWidth && dataWidth >= 1);
+    module.insert(RamModuleKey::kEcc, rowInt(row, "TotalWidth") > dataWidth && dataWidth >= 1);
     return module;
 }
 
@@ -121,20 +123,19 @@ QVariantMap buildRamSummary(const QList<QVariantMap> &moduleRows, const QVariant
     const quint64 maxBytes = kilobytesToBytes(rowUInt64(arrayRow, "MaxCapacityEx"));
 
     QVariantMap summary;
-    putText(summary, QStringLiteral("total"), sizeText(total));
+    putText(summary, RamSummaryKey::kTotal, sizeText(total));
     if (devices > 0)
-        summary.insert(QStringLiteral("slots"), devices);
-    summary.insert(QStringLiteral("usedSlots"), count);
-    putText(summary, QStringLiteral("channel"), channelText(count));
+        summary.insert(RamSummaryKey::kSlots, devices);
+    summary.insert(RamSummaryKey::kUsedSlots, count);
+    putText(summary, RamSummaryKey::kChannel, channelText(count));
     if (!modules.isEmpty())
-        putText(summary, QStringLiteral("type"),
-                modules.first().toMap().value(QStringLiteral("type")).toString());
+        putText(summary, RamSummaryKey::kType, modules.first().toMap().value(RamModuleKey::kType).toString());
     if (maxBytes != 0)
-        putText(summary, QStringLiteral("maxCapacity"), sizeText(maxBytes));
+        putText(summary, RamSummaryKey::kMaxCapacity, sizeText(maxBytes));
     // More modules than slots means one of the two tables is wrong; no slot is free either way.
     const int freeSlots = std::max(0, devices - count);
     if (devices > 0)
-        summary.insert(QStringLiteral("freeSlots"), freeSlots);
+        summary.insert(RamSummaryKey::kFreeSlots, freeSlots);
 
     // A running machine has memory, so no module row means the modules are unknown (tables
     // unreadable or cut short): any verdict on room to grow would rest on nothing.
@@ -142,7 +143,7 @@ QVariantMap buildRamSummary(const QList<QVariantMap> &moduleRows, const QVariant
         return summary;
     const MemoryUpgrade upgrade = memoryUpgrade(maxBytes, total, freeSlots);
     if (upgrade.upgradable)
-        summary.insert(QStringLiteral("upgradable"), *upgrade.upgradable);
-    putText(summary, QStringLiteral("upgradeNote"), upgrade.note);
+        summary.insert(RamSummaryKey::kUpgradable, *upgrade.upgradable);
+    putText(summary, RamSummaryKey::kUpgradeNote, upgrade.note);
     return summary;
 }

@@ -1,3 +1,4 @@
+#include "hardware/keys/ramsummarykeys.h"
 #include "hardware/memoryrules.h"
 #include "hardware/rowreaders.h"
 #include "hardware/textformats.h"
@@ -19,6 +20,6 @@ void collectMemory(const CollectContext &context, QVariantMap &summary, QVariant
     if (rows.isEmpty()) {
         const QVariantMap system =
             context.cimv2.queryFirst(QStringLiteral("SELECT TotalPhysicalMemory FROM Win32_ComputerSystem"));
-        putText(summary, QStringLiteral("total"), sizeText(rowUInt64(system, "TotalPhysicalMemory")));
+        putText(summary, RamSummaryKey::kTotal, sizeText(rowUInt64(system, "TotalPhysicalMemory")));
     }
 }

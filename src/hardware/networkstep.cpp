@@ -1,5 +1,7 @@
 #include "hardware/networkstep.h"
 
+#include "hardware/keys/bluetoothkeys.h"
+#include "hardware/keys/networkkeys.h"
 #include "hardware/networkrules.h"
 #include "hardware/rowreaders.h"
 #include "hardware/textformats.h"
@@ -21,24 +23,23 @@ QString firstOf(const std::vector<std::string> &addresses)
 QVariantMap wifiMap(const platform::WlanInterface &wlan)
 {
     QVariantMap map;
-    putText(map, QStringLiteral("maxStandard"), bestPhyTypeName(wlan.phyTypes));
+    putText(map, NetworkKey::kMaxStandard, bestPhyTypeName(wlan.phyTypes));
     const bool connected = wlan.state == platform::WlanInterface::kConnected;
-    map.insert(QStringLiteral("connected"), connected);
+    map.insert(NetworkKey::kConnected, connected);
     if (!connected)
         return map;
     if (wlan.connection) {
         const auto &link = *wlan.connection;
-        putText(map, QStringLiteral("ssid"), deviceText(link.ssid));
-        map.insert(QStringLiteral("signal"),
-                   static_cast<int>(std::min<std::uint32_t>(link.signalQuality, 100)));
-        putText(map, QStringLiteral("standard"), phyTypeName(link.phyType));
-        putText(map, QStringLiteral("rxRate"), linkSpeedText(quint64(link.rxRate) * 1000));
-        putText(map, QStringLiteral("txRate"), linkSpeedText(quint64(link.txRate) * 1000));
-        putText(map, QStringLiteral("security"), securityName(link.authAlgorithm));
+        putText(map, NetworkKey::kSsid, deviceText(link.ssid));
+        map.insert(NetworkKey::kSignal, static_cast<int>(std::min<std::uint32_t>(link.signalQuality, 100)));
+        putText(map, NetworkKey::kStandard, phyTypeName(link.phyType));
+        putText(map, NetworkKey::kRxRate, linkSpeedText(quint64(link.rxRate) * 1000));
+        putText(map, NetworkKey::kTxRate, linkSpeedText(quint64(link.txRate) * 1000));
+        putText(map, NetworkKey::kSecurity, securityName(link.authAlgorithm));
     }
     if (wlan.channel) {
-        map.insert(QStringLiteral("channel"), static_cast<int>(*wlan.channel));
-        putText(map, QStringLiteral("band"), bandOfChannel(*wlan.channel));
+        map.insert(NetworkKey::kChannel, static_cast<int>(*wlan.channel));
+        putText(map, NetworkKey::kBand, bandOfChannel(*wlan.channel));
     }
     return map;
 }
@@ -57,17 +58,17 @@ QVariantMap adapterMap(const platform::NetworkAdapter &adapter)
     const bool wifi = adapter.ifType == platform::NetworkAdapter::kWireless80211;
     const QString description = deviceText(adapter.description);
     const bool isVirtual = isVirtualAdapter(description);
-    map.insert(QStringLiteral("kind"), wifi ? QStringLiteral("WiFi") : QStringLiteral("Ethernet"));
-    map.insert(QStringLiteral("name"), deviceText(adapter.friendlyName));
-    map.insert(QStringLiteral("description"), description);
-    map.insert(QStringLiteral("virtual"), isVirtual);
+    map.insert(NetworkKey::kKind, wifi ? QStringLiteral("WiFi") : QStringLiteral("Ethernet"));
+    map.insert(NetworkKey::kName, deviceText(adapter.friendlyName));
+    map.insert(NetworkKey::kDescription, description);
+    map.insert(NetworkKey::kVirtual, isVirtual);
     if (!wifi && !isVirtual)
-        putText(map, QStringLiteral("maxSpeed"), ethernetSpeedClass(description));
-    putText(map, QStringLiteral("mac"), macText(adapter.physicalAddress));
+        putText(map, NetworkKey::kMaxSpeed, ethernetSpeedClass(description));
+    putText(map, NetworkKey::kMac, macText(adapter.physicalAddress));
     const bool up = adapter.operStatus == platform::NetworkAdapter::kOperUp;
-    map.insert(QStringLiteral("connected"), up);
+    map.insert(NetworkKey::kConnected, up);
     if (up && adapter.transmitLinkSpeed != std::numeric_limits<std::uint64_t>::max())
-        putText(map, QStringLiteral("linkSpeed"), linkSpeedText(adapter.transmitLinkSpeed));
+        putText(map, NetworkKey::kLinkSpeed, linkSpeedText(adapter.transmitLinkSpeed));
 
     QString ipv4, ipv6;
     for (const auto &address : adapter.unicast) {
@@ -79,10 +80,10 @@ QVariantMap adapterMap(const platform::NetworkAdapter &adapter)
             ipv4 = text;
         }
     }
-    putText(map, QStringLiteral("ipv4"), ipv4);
-    putText(map, QStringLiteral("ipv6"), ipv6);
-    putText(map, QStringLiteral("gateway"), firstOf(adapter.gateways));
-    putText(map, QStringLiteral("dns"), firstOf(adapter.dnsServers));
+    putText(map, NetworkKey::kIpv4, ipv4);
+    putText(map, NetworkKey::kIpv6, ipv6);
+    putText(map, NetworkKey::kGateway, firstOf(adapter.gateways));
+    putText(map, NetworkKey::kDns, firstOf(adapter.dnsServers));
     return map;
 }
 
@@ -107,12 +108,12 @@ QVariantList networkList(const std::vector<platform::NetworkAdapter> &adapters, 
 QVariantMap bluetoothMap(const std::optional<platform::Bluetooth> &bluetooth)
 {
     QVariantMap map;
-    map.insert(QStringLiteral("present"), bluetooth.has_value());
+    map.insert(BluetoothKey::kPresent, bluetooth.has_value());
     if (!bluetooth)
         return map;
     if (bluetooth->radio) {
-        putText(map, QStringLiteral("name"), deviceText(bluetooth->radio->name));
-        putText(map, QStringLiteral("address"), bluetoothAddressText(bluetooth->radio->address));
+        putText(map, BluetoothKey::kName, deviceText(bluetooth->radio->name));
+        putText(map, BluetoothKey::kAddress, bluetoothAddressText(bluetooth->radio->address));
     }
     int connectedCount = 0;
     QVariantList devices;
@@ -120,12 +121,12 @@ QVariantMap bluetoothMap(const std::optional<platform::Bluetooth> &bluetooth)
         if (device.connected)
             ++connectedCount;
         if (devices.size() < listedBluetoothDevices)
-            devices.append(QVariantMap{{QStringLiteral("name"), deviceText(device.name)},
-                                       {QStringLiteral("connected"), device.connected}});
+            devices.append(QVariantMap{{BluetoothDeviceKey::kName, deviceText(device.name)},
+                                       {BluetoothDeviceKey::kConnected, device.connected}});
     }
-    map.insert(QStringLiteral("pairedCount"), static_cast<int>(bluetooth->devices.size()));
-    map.insert(QStringLiteral("connectedCount"), connectedCount);
-    map.insert(QStringLiteral("devices"), devices);
+    map.insert(BluetoothKey::kPairedCount, static_cast<int>(bluetooth->devices.size()));
+    map.insert(BluetoothKey::kConnectedCount, connectedCount);
+    map.insert(BluetoothKey::kDevices, devices);
     return map;
 }
 

@@ -1,5 +1,6 @@
 #include "hardware/processorrules.h"
 
+#include "hardware/keys/cpukeys.h"
 #include "hardware/memoryrules.h"
 #include "hardware/rowreaders.h"
 #include "hardware/textformats.h"
@@ -105,25 +106,24 @@ QVariantMap buildCpuMap(const QVariantMap &row, const QString &brandName, const 
 {
     QVariantMap cpu;
     const QString name = rowText(row, "Name");
-    putText(cpu, QStringLiteral("name"), name.isEmpty() ? brandName : name);
-    putText(cpu, QStringLiteral("manufacturer"), rowText(row, "Manufacturer"));
+    putText(cpu, CpuKey::kName, name.isEmpty() ? brandName : name);
+    putText(cpu, CpuKey::kManufacturer, rowText(row, "Manufacturer"));
     const QString socket = rowText(row, "SocketDesignation");
-    putText(cpu, QStringLiteral("socket"), socket);
+    putText(cpu, CpuKey::kSocket, socket);
     if (const int cores = rowInt(row, "NumberOfCores"); cores > 0)
-        cpu.insert(QStringLiteral("cores"), cores);
+        cpu.insert(CpuKey::kCores, cores);
     if (const int threads = rowInt(row, "NumberOfLogicalProcessors"); threads > 0)
-        cpu.insert(QStringLiteral("threads"), threads);
-    putText(cpu, QStringLiteral("baseClock"), clockText(rowInt(row, "MaxClockSpeed")));
+        cpu.insert(CpuKey::kThreads, threads);
+    putText(cpu, CpuKey::kBaseClock, clockText(rowInt(row, "MaxClockSpeed")));
     if (const quint64 l2 = rowUInt64(row, "L2CacheSize"); l2 != 0)
-        putText(cpu, QStringLiteral("l2"), sizeText(kilobytesToBytes(l2)));
+        putText(cpu, CpuKey::kL2, sizeText(kilobytesToBytes(l2)));
     if (const quint64 l3 = rowUInt64(row, "L3CacheSize"); l3 != 0)
-        putText(cpu, QStringLiteral("l3"), sizeText(kilobytesToBytes(l3)));
-    putText(cpu, QStringLiteral("processorId"), rowText(row, "ProcessorId"));
-    cpu.insert(QStringLiteral("virtualization"),
-               row.value(QStringLiteral("VirtualizationFirmwareEnabled")).toBool());
-    putText(cpu, QStringLiteral("instructionSets"), instructionSets);
+        putText(cpu, CpuKey::kL3, sizeText(kilobytesToBytes(l3)));
+    putText(cpu, CpuKey::kProcessorId, rowText(row, "ProcessorId"));
+    cpu.insert(CpuKey::kVirtualization, row.value(QStringLiteral("VirtualizationFirmwareEnabled")).toBool());
+    putText(cpu, CpuKey::kInstructionSets, instructionSets);
     const CpuUpgrade upgrade = cpuUpgrade(deviceType, socket, rowInt(row, "UpgradeMethod"));
-    cpu.insert(QStringLiteral("upgradable"), upgrade.upgradable);
-    putText(cpu, QStringLiteral("upgradeNote"), upgrade.note);
+    cpu.insert(CpuKey::kUpgradable, upgrade.upgradable);
+    putText(cpu, CpuKey::kUpgradeNote, upgrade.note);
     return cpu;
 }

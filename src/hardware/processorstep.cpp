@@ -1,3 +1,4 @@
+#include "hardware/keys/systemkeys.h"
 #include "hardware/processorrules.h"
 #include "hardware/windowscollector.h"
 
@@ -31,5 +32,5 @@ QVariantMap collectProcessor(const CollectContext &context, const QVariantMap &s
                               : QString();
     const QString instructionSets =
         instructionSetsText(context.source.cpuid(1, std::nullopt), context.source.cpuid(7, 0u));
-    return buildCpuMap(row, brand, instructionSets, system.value(QStringLiteral("deviceType")).toString());
+    return buildCpuMap(row, brand, instructionSets, system.value(SystemKey::kDeviceType).toString());
 }

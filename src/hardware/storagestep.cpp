@@ -26,7 +26,7 @@ QVariantList collectDisks(const CollectContext &context)
     for (const QVariantMap &drive : drives) {
         const int n = diskIndex(drive);
         const QVariantMap physicalDisk = rowForDevice(physicalDisks, n);
-        const bool ssdHint = storageClassTexts(physicalDisk).media == QLatin1String("SSD");
+        const bool ssdHint = storageClass(physicalDisk).media == DiskMedia::Ssd;
         const SmartReading probe = probeDrive(context.source, n, ssdHint);
         qCInfo(lcStorage).noquote() << diskLogLine(n, drive, probe);
         disks.append(diskEntry(drive, physicalDisk, rowForDevice(counters, n), probe));

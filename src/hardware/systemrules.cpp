@@ -1,5 +1,6 @@
 #include "hardware/systemrules.h"
 
+#include "hardware/keys/systemkeys.h"
 #include "hardware/rowreaders.h"
 #include "hardware/textformats.h"
 
@@ -92,27 +93,27 @@ QString tpmText(const QString &specVersion)
 QVariantMap buildSystemMap(const SystemRows &rows, const SystemFacts &facts)
 {
     QVariantMap system;
-    putText(system, QStringLiteral("deviceType"),
+    putText(system, SystemKey::kDeviceType,
             deviceType(rows.enclosure.value(QStringLiteral("ChassisTypes")), facts.hasBattery));
-    putText(system, QStringLiteral("manufacturer"), rowText(rows.computer, "Manufacturer"));
-    putText(system, QStringLiteral("model"), rowText(rows.computer, "Model"));
-    putText(system, QStringLiteral("family"), rowText(rows.computer, "SystemFamily"));
-    putText(system, QStringLiteral("systemType"), rowText(rows.computer, "SystemType"));
-    putText(system, QStringLiteral("serial"), rowText(rows.bios, "SerialNumber"));
-    putText(system, QStringLiteral("assetTag"), rowText(rows.enclosure, "SMBIOSAssetTag"));
-    putText(system, QStringLiteral("biosVersion"), rowText(rows.bios, "SMBIOSBIOSVersion"));
-    putText(system, QStringLiteral("biosDate"), dateText(rowText(rows.bios, "ReleaseDate")));
-    putText(system, QStringLiteral("biosVendor"), rowText(rows.bios, "Manufacturer"));
-    putText(system, QStringLiteral("boardModel"), rowText(rows.board, "Product"));
-    putText(system, QStringLiteral("boardManufacturer"), rowText(rows.board, "Manufacturer"));
-    putText(system, QStringLiteral("boardSerial"), rowText(rows.board, "SerialNumber"));
-    putText(system, QStringLiteral("firmware"), firmwareText(facts.firmwareType));
-    putText(system, QStringLiteral("secureBoot"), secureBootText(facts.secureBoot));
-    putText(system, QStringLiteral("osName"), rowText(rows.os, "Caption"));
-    putText(system, QStringLiteral("osVersion"), rowText(rows.os, "Version"));
-    putText(system, QStringLiteral("osBuild"), rowText(rows.os, "BuildNumber"));
-    putText(system, QStringLiteral("osArch"), rowText(rows.os, "OSArchitecture"));
-    putText(system, QStringLiteral("osInstallDate"), dateText(rowText(rows.os, "InstallDate")));
-    putText(system, QStringLiteral("tpm"), tpmText(rowText(rows.tpm, "SpecVersion")));
+    putText(system, SystemKey::kManufacturer, rowText(rows.computer, "Manufacturer"));
+    putText(system, SystemKey::kModel, rowText(rows.computer, "Model"));
+    putText(system, SystemKey::kFamily, rowText(rows.computer, "SystemFamily"));
+    putText(system, SystemKey::kSystemType, rowText(rows.computer, "SystemType"));
+    putText(system, SystemKey::kSerial, rowText(rows.bios, "SerialNumber"));
+    putText(system, SystemKey::kAssetTag, rowText(rows.enclosure, "SMBIOSAssetTag"));
+    putText(system, SystemKey::kBiosVersion, rowText(rows.bios, "SMBIOSBIOSVersion"));
+    putText(system, SystemKey::kBiosDate, dateText(rowText(rows.bios, "ReleaseDate")));
+    putText(system, SystemKey::kBiosVendor, rowText(rows.bios, "Manufacturer"));
+    putText(system, SystemKey::kBoardModel, rowText(rows.board, "Product"));
+    putText(system, SystemKey::kBoardManufacturer, rowText(rows.board, "Manufacturer"));
+    putText(system, SystemKey::kBoardSerial, rowText(rows.board, "SerialNumber"));
+    putText(system, SystemKey::kFirmware, firmwareText(facts.firmwareType));
+    putText(system, SystemKey::kSecureBoot, secureBootText(facts.secureBoot));
+    putText(system, SystemKey::kOsName, rowText(rows.os, "Caption"));
+    putText(system, SystemKey::kOsVersion, rowText(rows.os, "Version"));
+    putText(system, SystemKey::kOsBuild, rowText(rows.os, "BuildNumber"));
+    putText(system, SystemKey::kOsArch, rowText(rows.os, "OSArchitecture"));
+    putText(system, SystemKey::kOsInstallDate, dateText(rowText(rows.os, "InstallDate")));
+    putText(system, SystemKey::kTpm, tpmText(rowText(rows.tpm, "SpecVersion")));
     return system;
 }

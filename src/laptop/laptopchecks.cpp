@@ -1,5 +1,11 @@
 #include "laptop/laptopchecks.h"
 
+#include "hardware/diskmedia.h"
+#include "hardware/keys/diskkeys.h"
+#include "hardware/keys/rammodulekeys.h"
+#include "hardware/keys/ramsummarykeys.h"
+#include "hardware/keys/systemkeys.h"
+
 #include <QRegularExpression>
 #include <QSet>
 
@@ -37,12 +43,12 @@ QVariantList mixedModuleFindings(const QVariantList &ramModules)
     QSet<QString> makers;
     for (const QVariant &item : ramModules) {
         const QVariantMap module = item.toMap();
-        const QString capacity = module.value(QStringLiteral("capacity")).toString();
+        const QString capacity = module.value(RamModuleKey::kCapacity).toString();
         if (capacity.isEmpty())
             continue;
         ++counted;
         capacities.insert(capacity);
-        const QString maker = module.value(QStringLiteral("manufacturer")).toString().trimmed().toLower();
+        const QString maker = module.value(RamModuleKey::kManufacturer).toString().trimmed().toLower();
         if (!maker.isEmpty())
             makers.insert(maker);
     }
@@ -57,9 +63,9 @@ QVariantList mixedModuleFindings(const QVariantList &ramModules)
 
 QVariantList capacityFindings(const QVariantMap &ramSummary)
 {
-    const QString note = ramSummary.value(QStringLiteral("upgradeNote")).toString();
-    if (ramSummary.value(QStringLiteral("upgradable")).toBool()) {
-        const int freeSlots = ramSummary.value(QStringLiteral("freeSlots")).toInt();
+    const QString note = ramSummary.value(RamSummaryKey::kUpgradeNote).toString();
+    if (ramSummary.value(RamSummaryKey::kUpgradable).toBool()) {
+        const int freeSlots = ramSummary.value(RamSummaryKey::kFreeSlots).toInt();
         QString detail = note;
         if (detail.isEmpty()) {
             detail = freeSlots >= 1 ? QStringLiteral("Còn %1 khe RAM trống.").arg(freeSlots)
@@ -68,7 +74,7 @@ QVariantList capacityFindings(const QVariantMap &ramSummary)
         return {makeFinding(QStringLiteral("RAM"), QStringLiteral("RAM còn nâng cấp được"),
                             FindingStatus::Info, detail)};
     }
-    if (ramSummary.value(QStringLiteral("total")).toString().isEmpty())
+    if (ramSummary.value(RamSummaryKey::kTotal).toString().isEmpty())
         return {};
     return {makeFinding(QStringLiteral("RAM"), QStringLiteral("RAM đã đạt mức tối đa"), FindingStatus::Ok,
                         note.isEmpty() ? QStringLiteral("RAM đã đầy / đạt mức hỗ trợ tối đa.") : note)};
@@ -133,8 +139,8 @@ QVariantList boardFindings(const LaptopMatch &match, const QVariantMap &system)
 {
     if (!match.found)
         return {};
-    const QString actual = (system.value(QStringLiteral("boardManufacturer")).toString() + QLatin1Char(' ') +
-                            system.value(QStringLiteral("boardModel")).toString())
+    const QString actual = (system.value(SystemKey::kBoardManufacturer).toString() + QLatin1Char(' ') +
+                            system.value(SystemKey::kBoardModel).toString())
                                .trimmed();
     // Both values at once: a board name holding "%2" must not pull in the catalogue text.
     const QString detail =
@@ -158,14 +164,14 @@ QVariantList storageFindings(const QVariantList &disks)
     int hardDisks = 0;
     for (const QVariant &item : disks) {
         const QVariantMap disk = item.toMap();
-        if (disk.value(QStringLiteral("capacity")).toString().isEmpty())
+        if (disk.value(DiskKey::kCapacity).toString().isEmpty())
             continue;
         ++counted;
-        const QString media = disk.value(QStringLiteral("mediaType")).toString();
-        if (media == QLatin1String("SSD") ||
-            disk.value(QStringLiteral("interface")).toString().toLower().contains(QLatin1String("nvme")))
+        const DiskMedia media = diskMediaOfText(disk.value(DiskKey::kMediaType).toString());
+        if (media == DiskMedia::Ssd ||
+            disk.value(DiskKey::kInterface).toString().toLower().contains(QLatin1String("nvme")))
             ++solidState;
-        else if (media == QLatin1String("HDD"))
+        else if (media == DiskMedia::Hdd)
             ++hardDisks;
     }
 

@@ -1,6 +1,8 @@
 #include "laptop/laptopcontroller.h"
 
 #include "hardware/hardwarecontroller.h"
+#include "laptop/keys/boardkeys.h"
+#include "laptop/keys/evaluationkeys.h"
 #include "laptop/laptopcatalogue.h"
 #include "laptop/laptopevaluation.h"
 
@@ -13,7 +15,7 @@ LaptopController::LaptopController(HardwareController *hardware, QObject *parent
 
 bool LaptopController::found() const
 {
-    return m_board.value(QStringLiteral("found")).toBool();
+    return m_board.value(BoardKey::kFound).toBool();
 }
 
 int LaptopController::knownModels() const
@@ -28,9 +30,9 @@ void LaptopController::reevaluate()
     const QVariantMap result =
         evaluateLaptop(m_hardware->system(), m_hardware->cpu(), m_hardware->ramSummary(),
                        m_hardware->ramModules(), m_hardware->disks());
-    m_isLaptop = result.value(QStringLiteral("isLaptop")).toBool();
-    m_board = result.value(QStringLiteral("board")).toMap();
-    m_findings = result.value(QStringLiteral("findings")).toList();
-    m_verdict = result.value(QStringLiteral("verdict")).toMap();
+    m_isLaptop = result.value(EvaluationKey::kIsLaptop).toBool();
+    m_board = result.value(EvaluationKey::kBoard).toMap();
+    m_findings = result.value(EvaluationKey::kFindings).toList();
+    m_verdict = result.value(EvaluationKey::kVerdict).toMap();
     emit matchChanged();
 }

@@ -1,5 +1,8 @@
 #include "laptop/laptopevaluation.h"
 
+#include "hardware/keys/cpukeys.h"
+#include "hardware/keys/systemkeys.h"
+#include "laptop/keys/evaluationkeys.h"
 #include "laptop/laptopchecks.h"
 #include "laptop/laptopidentify.h"
 #include "laptop/laptopverdict.h"
@@ -8,23 +11,23 @@ QVariantMap evaluateLaptop(const QVariantMap &system, const QVariantMap &cpu, co
                            const QVariantList &ramModules, const QVariantList &disks)
 {
     QVariantMap result;
-    const bool isLaptop = system.value(QStringLiteral("deviceType")).toString() == QLatin1String("Laptop");
-    result.insert(QStringLiteral("isLaptop"), isLaptop);
+    const bool isLaptop = system.value(SystemKey::kDeviceType).toString() == QLatin1String("Laptop");
+    result.insert(EvaluationKey::kIsLaptop, isLaptop);
     if (!isLaptop) {
-        result.insert(QStringLiteral("board"), boardMap(LaptopMatch()));
-        result.insert(QStringLiteral("findings"), QVariantList());
-        result.insert(QStringLiteral("verdict"), QVariantMap());
+        result.insert(EvaluationKey::kBoard, boardMap(LaptopMatch()));
+        result.insert(EvaluationKey::kFindings, QVariantList());
+        result.insert(EvaluationKey::kVerdict, QVariantMap());
         return result;
     }
 
     const LaptopMatch match = identifyMachine(system, cpu, ramSummary, ramModules);
-    result.insert(QStringLiteral("board"), boardMap(match));
+    result.insert(EvaluationKey::kBoard, boardMap(match));
 
-    QVariantList findings = processorFindings(match, cpu.value(QStringLiteral("name")).toString());
+    QVariantList findings = processorFindings(match, cpu.value(CpuKey::kName).toString());
     findings << boardFindings(match, system);
     findings << memoryFindings(ramSummary, ramModules);
     findings << storageFindings(disks);
-    result.insert(QStringLiteral("findings"), findings);
-    result.insert(QStringLiteral("verdict"), laptopVerdict(findings, match.found));
+    result.insert(EvaluationKey::kFindings, findings);
+    result.insert(EvaluationKey::kVerdict, laptopVerdict(findings, match.found));
     return result;
 }

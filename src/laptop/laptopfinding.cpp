@@ -1,5 +1,7 @@
 #include "laptop/laptopfinding.h"
 
+#include "laptop/keys/findingkeys.h"
+
 namespace {
 
 struct ImpactWord {
@@ -45,16 +47,16 @@ QVariantMap makeFinding(const QString &area, const QString &label, FindingStatus
                  : status == FindingStatus::Warn ? FindingImpact::Minor
                                                  : FindingImpact::None;
     }
-    return {{QStringLiteral("area"), area},
-            {QStringLiteral("label"), label},
-            {QStringLiteral("status"), findingStatusText(status)},
-            {QStringLiteral("detail"), detail},
-            {QStringLiteral("impact"), impactText(*impact)}};
+    return {{FindingKey::kArea, area},
+            {FindingKey::kLabel, label},
+            {FindingKey::kStatus, findingStatusText(status)},
+            {FindingKey::kDetail, detail},
+            {FindingKey::kImpact, impactText(*impact)}};
 }
 
 FindingImpact findingImpact(const QVariantMap &finding)
 {
-    const QString word = finding.value(QStringLiteral("impact")).toString();
+    const QString word = finding.value(FindingKey::kImpact).toString();
     for (const ImpactWord &entry : kImpactWords) {
         if (word == QLatin1String(entry.word))
             return entry.impact;

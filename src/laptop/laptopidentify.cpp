@@ -1,5 +1,10 @@
 #include "laptop/laptopidentify.h"
 
+#include "hardware/keys/cpukeys.h"
+#include "hardware/keys/rammodulekeys.h"
+#include "hardware/keys/ramsummarykeys.h"
+#include "hardware/keys/systemkeys.h"
+#include "laptop/keys/boardkeys.h"
 #include "laptop/laptopcatalogue.h"
 #include "laptop/laptopchecks.h"
 
@@ -99,38 +104,38 @@ LaptopMatch identifyLaptop(const QVector<LaptopModel> &catalogue, const QString 
 
 QString installedMemoryGeneration(const QVariantMap &ramSummary, const QVariantList &ramModules)
 {
-    QString generation = ddrGeneration(ramSummary.value(QStringLiteral("type")).toString());
+    QString generation = ddrGeneration(ramSummary.value(RamSummaryKey::kType).toString());
     for (int i = 0; generation.isEmpty() && i < ramModules.size(); ++i)
-        generation = ddrGeneration(ramModules[i].toMap().value(QStringLiteral("type")).toString());
+        generation = ddrGeneration(ramModules[i].toMap().value(RamModuleKey::kType).toString());
     return generation;
 }
 
 LaptopMatch identifyMachine(const QVariantMap &system, const QVariantMap &cpu, const QVariantMap &ramSummary,
                             const QVariantList &ramModules)
 {
-    return identifyLaptop(
-        laptopCatalogue(), system.value(QStringLiteral("manufacturer")).toString(),
-        system.value(QStringLiteral("model")).toString(), system.value(QStringLiteral("family")).toString(),
-        cpu.value(QStringLiteral("name")).toString(), installedMemoryGeneration(ramSummary, ramModules));
+    return identifyLaptop(laptopCatalogue(), system.value(SystemKey::kManufacturer).toString(),
+                          system.value(SystemKey::kModel).toString(),
+                          system.value(SystemKey::kFamily).toString(), cpu.value(CpuKey::kName).toString(),
+                          installedMemoryGeneration(ramSummary, ramModules));
 }
 
 QVariantMap boardMap(const LaptopMatch &match)
 {
     return {
-        {QStringLiteral("found"), match.found},
-        {QStringLiteral("brand"), match.brand},
-        {QStringLiteral("series"), match.series},
-        {QStringLiteral("formFactor"), match.formFactor},
-        {QStringLiteral("cpuPlatform"), match.cpuPlatform},
-        {QStringLiteral("cpuSoldered"), match.cpuSoldered},
-        {QStringLiteral("cpuUpgradable"), !match.cpuSoldered},
-        {QStringLiteral("cpuOptions"), match.cpuOptions},
-        {QStringLiteral("maxRam"), match.maxRam},
-        {QStringLiteral("ramSlots"), match.ramSlots},
-        {QStringLiteral("ramType"), match.ramType},
-        {QStringLiteral("boardId"), match.boardId},
-        {QStringLiteral("swapGroup"), match.swapGroup},
-        {QStringLiteral("upgradeNote"), match.upgradeNote},
-        {QStringLiteral("interchangeable"), match.interchangeable},
+        {BoardKey::kFound, match.found},
+        {BoardKey::kBrand, match.brand},
+        {BoardKey::kSeries, match.series},
+        {BoardKey::kFormFactor, match.formFactor},
+        {BoardKey::kCpuPlatform, match.cpuPlatform},
+        {BoardKey::kCpuSoldered, match.cpuSoldered},
+        {BoardKey::kCpuUpgradable, !match.cpuSoldered},
+        {BoardKey::kCpuOptions, match.cpuOptions},
+        {BoardKey::kMaxRam, match.maxRam},
+        {BoardKey::kRamSlots, match.ramSlots},
+        {BoardKey::kRamType, match.ramType},
+        {BoardKey::kBoardId, match.boardId},
+        {BoardKey::kSwapGroup, match.swapGroup},
+        {BoardKey::kUpgradeNote, match.upgradeNote},
+        {BoardKey::kInterchangeable, match.interchangeable},
     };
 }

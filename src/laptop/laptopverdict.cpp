@@ -1,5 +1,7 @@
 #include "laptop/laptopverdict.h"
 
+#include "laptop/keys/findingkeys.h"
+#include "laptop/keys/verdictkeys.h"
 #include "laptop/laptopfinding.h"
 
 #include <QStringList>
@@ -31,15 +33,15 @@ QString starTextOf(int stars)
 QVariantMap laptopVerdict(const QVariantList &findings, bool matched)
 {
     if (!matched || findings.isEmpty()) {
-        return {{QStringLiteral("level"), findingStatusText(FindingStatus::Info)},
-                {QStringLiteral("title"), QStringLiteral("Không đủ dữ liệu")},
-                {QStringLiteral("text"),
+        return {{VerdictKey::kLevel, findingStatusText(FindingStatus::Info)},
+                {VerdictKey::kTitle, QStringLiteral("Không đủ dữ liệu")},
+                {VerdictKey::kText,
                  QStringLiteral("Chưa đủ dữ liệu chuẩn của hãng để đối chiếu chi tiết dòng máy này. Không "
                                 "kết luận khi thiếu dữ liệu.")},
-                {QStringLiteral("score"), 0},
-                {QStringLiteral("stars"), 5},
-                {QStringLiteral("starText"), starTextOf(5)},
-                {QStringLiteral("reasons"), QStringList()}};
+                {VerdictKey::kScore, 0},
+                {VerdictKey::kStars, 5},
+                {VerdictKey::kStarText, starTextOf(5)},
+                {VerdictKey::kReasons, QStringList()}};
     }
 
     int majors = 0;
@@ -48,7 +50,7 @@ QVariantMap laptopVerdict(const QVariantList &findings, bool matched)
     QStringList reasons;
     for (const QVariant &item : findings) {
         const QVariantMap finding = item.toMap();
-        const QString label = finding.value(QStringLiteral("label")).toString();
+        const QString label = finding.value(FindingKey::kLabel).toString();
         switch (findingImpact(finding)) {
         case FindingImpact::Major:
             ++majors;
@@ -89,11 +91,11 @@ QVariantMap laptopVerdict(const QVariantList &findings, bool matched)
             "RAM/ổ cứng.");
     }
 
-    return {{QStringLiteral("level"), findingStatusText(level)},
-            {QStringLiteral("title"), title},
-            {QStringLiteral("text"), text},
-            {QStringLiteral("score"), score},
-            {QStringLiteral("stars"), stars},
-            {QStringLiteral("starText"), starTextOf(stars)},
-            {QStringLiteral("reasons"), reasons}};
+    return {{VerdictKey::kLevel, findingStatusText(level)},
+            {VerdictKey::kTitle, title},
+            {VerdictKey::kText, text},
+            {VerdictKey::kScore, score},
+            {VerdictKey::kStars, stars},
+            {VerdictKey::kStarText, starTextOf(stars)},
+            {VerdictKey::kReasons, reasons}};
 }

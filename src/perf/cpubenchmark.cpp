@@ -2,6 +2,7 @@
 
 #include "perf/diskspeed.h"
 #include "perf/kernels.h"
+#include "perf/keys/benchmarkkeys.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -109,24 +110,23 @@ std::string nativePath(const QString &path)
 QVariantMap benchmarkResult(const BenchmarkFigures &figures)
 {
     QVariantMap map;
-    map.insert(QStringLiteral("cpuSingle"), QStringLiteral("%1 MOPS").arg(figures.singleMops, 0, 'f', 0));
-    map.insert(QStringLiteral("cpuSingleScore"), static_cast<int>(figures.singleMops));
-    map.insert(QStringLiteral("cpuMulti"), QStringLiteral("%1 MOPS").arg(figures.multiMops, 0, 'f', 0));
-    map.insert(QStringLiteral("cpuMultiScore"), static_cast<int>(figures.multiMops));
-    map.insert(QStringLiteral("cpuThreads"), figures.threads);
+    map.insert(BenchmarkKey::kCpuSingle, QStringLiteral("%1 MOPS").arg(figures.singleMops, 0, 'f', 0));
+    map.insert(BenchmarkKey::kCpuSingleScore, static_cast<int>(figures.singleMops));
+    map.insert(BenchmarkKey::kCpuMulti, QStringLiteral("%1 MOPS").arg(figures.multiMops, 0, 'f', 0));
+    map.insert(BenchmarkKey::kCpuMultiScore, static_cast<int>(figures.multiMops));
+    map.insert(BenchmarkKey::kCpuThreads, figures.threads);
     if (figures.singleMops > 0)
-        map.insert(QStringLiteral("cpuScaling"),
+        map.insert(BenchmarkKey::kCpuScaling,
                    QStringLiteral("%1×").arg(figures.multiMops / figures.singleMops, 0, 'f', 1));
     if (figures.ramGBps > 0)
-        map.insert(QStringLiteral("ramBandwidth"), QStringLiteral("%1 GB/s").arg(figures.ramGBps, 0, 'f', 1));
-    map.insert(QStringLiteral("ramScore"), static_cast<int>(figures.ramGBps * 100));
+        map.insert(BenchmarkKey::kRamBandwidth, QStringLiteral("%1 GB/s").arg(figures.ramGBps, 0, 'f', 1));
+    map.insert(BenchmarkKey::kRamScore, static_cast<int>(figures.ramGBps * 100));
     if (figures.diskWriteMiBps > 0)
-        map.insert(QStringLiteral("diskWrite"),
+        map.insert(BenchmarkKey::kDiskWrite,
                    QStringLiteral("%1 MB/s").arg(figures.diskWriteMiBps, 0, 'f', 0));
     if (figures.diskReadMiBps > 0)
-        map.insert(QStringLiteral("diskRead"),
-                   QStringLiteral("%1 MB/s").arg(figures.diskReadMiBps, 0, 'f', 0));
-    map.insert(QStringLiteral("diskScore"), static_cast<int>(figures.diskReadMiBps + figures.diskWriteMiBps));
+        map.insert(BenchmarkKey::kDiskRead, QStringLiteral("%1 MB/s").arg(figures.diskReadMiBps, 0, 'f', 0));
+    map.insert(BenchmarkKey::kDiskScore, static_cast<int>(figures.diskReadMiBps + figures.diskWriteMiBps));
     return map;
 }
 

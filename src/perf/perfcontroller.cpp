@@ -2,6 +2,7 @@
 
 #include "hardware/activesource.h"
 #include "perf/kernels.h"
+#include "perf/keys/gpuresultkeys.h"
 #include "perf/perfmonitor.h"
 
 #include <QMetaObject>
@@ -114,18 +115,18 @@ void PerfController::runBenchmark()
 
 void PerfController::reportGpuBenchmark(int score, double throughput, QString verdict)
 {
-    m_gpuResult.insert(QStringLiteral("score"), score);
-    m_gpuResult.insert(QStringLiteral("throughput"), throughput);
-    m_gpuResult.insert(QStringLiteral("verdict"), verdict);
-    m_gpuResult.insert(QStringLiteral("tested"), true);
+    m_gpuResult.insert(GpuResultKey::kScore, score);
+    m_gpuResult.insert(GpuResultKey::kThroughput, throughput);
+    m_gpuResult.insert(GpuResultKey::kVerdict, verdict);
+    m_gpuResult.insert(GpuResultKey::kTested, true);
     emit gpuResultChanged();
 }
 
 void PerfController::reportGpuStress(int stability, QString verdict)
 {
-    m_gpuResult.insert(QStringLiteral("stability"), stability);
-    m_gpuResult.insert(QStringLiteral("stressVerdict"), verdict);
-    m_gpuResult.insert(QStringLiteral("stressTested"), true);
+    m_gpuResult.insert(GpuResultKey::kStability, stability);
+    m_gpuResult.insert(GpuResultKey::kStressVerdict, verdict);
+    m_gpuResult.insert(GpuResultKey::kStressTested, true);
     emit gpuResultChanged();
 }
 

@@ -1,7 +1,15 @@
 #include "report/categoryrules.h"
 
 #include "hardware/diskhealth.h"
+#include "hardware/diskmedia.h"
 #include "hardware/gpukind.h"
+#include "hardware/keys/batterykeys.h"
+#include "hardware/keys/cpukeys.h"
+#include "hardware/keys/diskkeys.h"
+#include "hardware/keys/gpukeys.h"
+#include "hardware/keys/ramsummarykeys.h"
+#include "perf/keys/gpuresultkeys.h"
+#include "report/keys/categorykeys.h"
 #include "report/textnumbers.h"
 
 #include <QStringList>
@@ -11,9 +19,9 @@
 
 namespace {
 
-QString text(const QVariantMap &map, const char *key)
+QString text(const QVariantMap &map, const QString &key)
 {
-    return map.value(QLatin1String(key)).toString();
+    return map.value(key).toString();
 }
 
 bool containsAny(const QString &haystack, std::initializer_list<const char *> words)
@@ -59,13 +67,19 @@ int ramSizeScore(double gb)
 
 int diskScore(const QVariantMap &disk)
 {
-    const QString mediaType = text(disk, "mediaType");
     int score = 72;
-    if (mediaType.contains(QLatin1String("SSD")) || mediaType.contains(QLatin1String("SCM")))
+    switch (diskMediaOfText(text(disk, DiskKey::kMediaType))) {
+    case DiskMedia::Ssd:
+    case DiskMedia::Scm:
         score = 90;
-    else if (mediaType.contains(QLatin1String("HDD")))
+        break;
+    case DiskMedia::Hdd:
         score = 62;
-    switch (diskHealthOfText(text(disk, "health"))) {
+        break;
+    case DiskMedia::Unknown:
+        break;
+    }
+    switch (diskHealthOfText(text(disk, DiskKey::kHealth))) {
     case DiskHealth::Good:
         score += 8;
         break;
@@ -127,18 +141,18 @@ int clampAndRound(double value)
 
 QVariantMap categoryRow(const QString &name, double score, int weight, const QString &note, bool na)
 {
-    return {{QStringLiteral("name"), name},
-            {QStringLiteral("score"), clampAndRound(score)},
-            {QStringLiteral("weight"), weight},
-            {QStringLiteral("note"), note},
-            {QStringLiteral("na"), na}};
+    return {{CategoryKey::kName, name},
+            {CategoryKey::kScore, clampAndRound(score)},
+            {CategoryKey::kWeight, weight},
+            {CategoryKey::kNote, note},
+            {CategoryKey::kNa, na}};
 }
 
 QVariantMap cpuCategory(const QVariantMap &cpu)
 {
-    const int threads = cpu.value(QStringLiteral("threads")).toInt();
-    const int cores = cpu.value(QStringLiteral("cores")).toInt();
-    const QString name = text(cpu, "name");
+    const int threads = cpu.value(CpuKey::kThreads).toInt();
+    const int cores = cpu.value(CpuKey::kCores).toInt();
+    const QString name = text(cpu, CpuKey::kName);
     const int at = name.indexOf(QLatin1Char('@'));
     const double ghz = at < 0 ? 0 : firstNumber(name.mid(at + 1));
 
@@ -156,9 +170,9 @@ QVariantMap cpuCategory(const QVariantMap &cpu)
 
 QVariantMap ramCategory(const QVariantMap &ramSummary)
 {
-    const QString total = text(ramSummary, "total");
-    const QString channel = text(ramSummary, "channel");
-    const QString type = text(ramSummary, "type");
+    const QString total = text(ramSummary, RamSummaryKey::kTotal);
+    const QString channel = text(ramSummary, RamSummaryKey::kChannel);
+    const QString type = text(ramSummary, RamSummaryKey::kType);
 
     int score = ramSizeScore(sizeToGb(total));
     if (containsAny(channel, {"Quad", "Triple"}))
@@ -185,10 +199,10 @@ QVariantMap storageCategory(const QVariantList &disks)
         if (score < best)
             continue;
         best = score;
-        const QString mediaType = text(disk, "mediaType");
+        const QString mediaType = text(disk, DiskKey::kMediaType);
         note = (mediaType.isEmpty() ? QStringLiteral("Ổ đĩa") : mediaType) + QLatin1Char(' ') +
-               text(disk, "capacity");
-        const QString health = text(disk, "health");
+               text(disk, DiskKey::kCapacity);
+        const QString health = text(disk, DiskKey::kHealth);
         if (!health.isEmpty())
             note += QStringLiteral(" · ") + health;
     }
@@ -210,13 +224,13 @@ QVariantMap gpuCategory(const QVariantList &gpus, const QVariantMap &gpuResult)
         }
     }
 
-    const bool tested = gpuResult.value(QStringLiteral("tested")).toBool();
-    const double throughput = gpuResult.value(QStringLiteral("throughput")).toDouble();
+    const bool tested = gpuResult.value(GpuResultKey::kTested).toBool();
+    const double throughput = gpuResult.value(GpuResultKey::kThroughput).toDouble();
     int score = discrete ? 72 : 46;
     if (tested) {
         score += throughputBonus(discrete, throughput);
-        if (gpuResult.value(QStringLiteral("stressTested")).toBool()) {
-            const int stability = gpuResult.value(QStringLiteral("stability"), -1).toInt();
+        if (gpuResult.value(GpuResultKey::kStressTested).toBool()) {
+            const int stability = gpuResult.value(GpuResultKey::kStability, -1).toInt();
             if (stability >= 80)
                 score += 4;
             else if (discrete && stability >= 0 && stability <= 59)
@@ -224,9 +238,9 @@ QVariantMap gpuCategory(const QVariantList &gpus, const QVariantMap &gpuResult)
         }
     }
 
-    const QString name = text(primary, "name");
+    const QString name = text(primary, GpuKey::kName);
     QString note = name.isEmpty() ? QStringLiteral("Không phát hiện GPU") : name;
-    const QString vram = text(primary, "vram");
+    const QString vram = text(primary, GpuKey::kVram);
     if (!vram.isEmpty())
         note += QStringLiteral(" · ") + vram;
     note +=
@@ -238,15 +252,15 @@ QVariantMap gpuCategory(const QVariantList &gpus, const QVariantMap &gpuResult)
 QVariantMap batteryCategory(const QVariantMap &battery)
 {
     const QString name = QStringLiteral("Pin");
-    if (!battery.value(QStringLiteral("present")).toBool())
+    if (!battery.value(BatteryKey::kPresent).toBool())
         return categoryRow(name, 0, 10, QStringLiteral("Máy bàn — không có pin"), true);
-    if (!battery.contains(QStringLiteral("wearValue")))
+    if (!battery.contains(BatteryKey::kWearValue))
         return categoryRow(name, 0, 10, QStringLiteral("Có pin — không đọc được độ chai"), true);
 
-    const double wear = battery.value(QStringLiteral("wearValue")).toDouble();
+    const double wear = battery.value(BatteryKey::kWearValue).toDouble();
     QString note = QStringLiteral("Độ chai %1%").arg(wear, 0, 'f', 1);
-    if (battery.contains(QStringLiteral("cycleCount")))
-        note += QStringLiteral(" · %1 chu kỳ").arg(battery.value(QStringLiteral("cycleCount")).toInt());
+    if (battery.contains(BatteryKey::kCycleCount))
+        note += QStringLiteral(" · %1 chu kỳ").arg(battery.value(BatteryKey::kCycleCount).toInt());
     return categoryRow(name, wearScore(wear), 10, note);
 }
 
@@ -255,7 +269,7 @@ QVariantMap stabilityCategory(const QVariantMap &benchmark, const QVariantMap &g
 {
     const QString name = QStringLiteral("Kiểm tra ổn định");
     const bool benchmarkRun = !benchmark.isEmpty();
-    const bool gpuStress = gpuResult.value(QStringLiteral("stressTested")).toBool();
+    const bool gpuStress = gpuResult.value(GpuResultKey::kStressTested).toBool();
     // Truncated, so 94.9 % does not count as a full load.
     const int peak = stressMaxLoad > 0 ? static_cast<int>(std::fmin(stressMaxLoad, 1000.0)) : 0;
     if (!benchmarkRun && !gpuStress && peak <= 0)
@@ -272,7 +286,7 @@ QVariantMap stabilityCategory(const QVariantMap &benchmark, const QVariantMap &g
         parts << QStringLiteral("benchmark ✓");
     }
     if (gpuStress) {
-        const int stability = gpuResult.value(QStringLiteral("stability"), -1).toInt();
+        const int stability = gpuResult.value(GpuResultKey::kStability, -1).toInt();
         if (stability >= 80)
             score += 10;
         parts << QStringLiteral("GPU %1%").arg(stability);

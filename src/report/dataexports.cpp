@@ -1,5 +1,7 @@
 #include "report/dataexports.h"
 
+#include "report/keys/categorykeys.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -59,14 +61,14 @@ QString reportCsv(const ReportSummary &summary)
     csv += QStringLiteral("Hạng mục,Điểm,Trọng số,Ghi chú\n");
     for (const QVariant &item : summary.categories) {
         const QVariantMap row = item.toMap();
-        QString note = row.value(QStringLiteral("note")).toString();
+        QString note = row.value(CategoryKey::kNote).toString();
         note.replace(QLatin1Char('"'), QLatin1Char('\''));
         if (looksLikeFormula(note))
             note.prepend(QLatin1Char('\''));
-        const bool na = row.value(QStringLiteral("na")).toBool();
-        csv += row.value(QStringLiteral("name")).toString() + QLatin1Char(',') +
-               (na ? QStringLiteral("N/A") : QString::number(row.value(QStringLiteral("score")).toInt())) +
-               QLatin1Char(',') + QString::number(row.value(QStringLiteral("weight")).toInt()) +
+        const bool na = row.value(CategoryKey::kNa).toBool();
+        csv += row.value(CategoryKey::kName).toString() + QLatin1Char(',') +
+               (na ? QStringLiteral("N/A") : QString::number(row.value(CategoryKey::kScore).toInt())) +
+               QLatin1Char(',') + QString::number(row.value(CategoryKey::kWeight).toInt()) +
                QStringLiteral(",\"") + note + QStringLiteral("\"\n");
     }
     return csv;

@@ -1,6 +1,7 @@
 #include "report/healthscore.h"
 
 #include "report/categoryrules.h"
+#include "report/keys/categorykeys.h"
 #include "report/reportpalette.h"
 
 Grade gradeFor(int overall)
@@ -22,10 +23,10 @@ int overallScore(const QVariantList &categories)
     double weightSum = 0;
     for (const QVariant &item : categories) {
         const QVariantMap row = item.toMap();
-        if (row.value(QStringLiteral("na")).toBool())
+        if (row.value(CategoryKey::kNa).toBool())
             continue;
-        const double weight = row.value(QStringLiteral("weight")).toInt();
-        scoreSum += row.value(QStringLiteral("score")).toInt() * weight;
+        const double weight = row.value(CategoryKey::kWeight).toInt();
+        scoreSum += row.value(CategoryKey::kScore).toInt() * weight;
         weightSum += weight;
     }
     return weightSum > 0 ? clampAndRound(scoreSum / weightSum) : 0;

@@ -2,6 +2,10 @@
 #include "report/htmlreport.h"
 #include "report/reportpalette.h"
 
+#include "hardware/keys/systemkeys.h"
+#include "laptop/keys/evaluationkeys.h"
+#include "laptop/keys/findingkeys.h"
+#include "laptop/keys/verdictkeys.h"
 #include "laptop/laptopevaluation.h"
 #include "laptop/laptopidentify.h"
 
@@ -30,20 +34,20 @@ QString boardSection(const LaptopMatch &match)
 
 QString verdictBox(const QVariantMap &verdict)
 {
-    const QString color = severityColor(verdict.value(QStringLiteral("level")).toString());
-    const QString title = verdict.value(QStringLiteral("title")).toString();
-    const QString text = verdict.value(QStringLiteral("text")).toString();
-    const int score = verdict.value(QStringLiteral("score")).toInt();
+    const QString color = severityColor(verdict.value(VerdictKey::kLevel).toString());
+    const QString title = verdict.value(VerdictKey::kTitle).toString();
+    const QString text = verdict.value(VerdictKey::kText).toString();
+    const int score = verdict.value(VerdictKey::kScore).toInt();
     const QString scorePart = score >= 1 ? QStringLiteral(" &nbsp; <b>%1/100</b>").arg(score) : QString();
 
-    QString html = QStringLiteral("<div style='border-left:4px solid %1;background:%2;padding:8px 10px;"
-                                  "margin:0 0 8px 0;font-size:12px;color:%1;'><b>%3</b> &nbsp; "
-                                  "<span style='color:" REPORT_WARN ";'>%4</span>%5<br>"
-                                  "<span style='color:" REPORT_BODY ";font-weight:normal;'>%6</span>")
-                       .arg(color, tinted(color), escapeHtml(title.isEmpty() ? text : title),
-                            escapeHtml(verdict.value(QStringLiteral("starText")).toString()), scorePart,
-                            escapeHtml(text));
-    const QStringList reasons = verdict.value(QStringLiteral("reasons")).toStringList();
+    QString html =
+        QStringLiteral("<div style='border-left:4px solid %1;background:%2;padding:8px 10px;"
+                       "margin:0 0 8px 0;font-size:12px;color:%1;'><b>%3</b> &nbsp; "
+                       "<span style='color:" REPORT_WARN ";'>%4</span>%5<br>"
+                       "<span style='color:" REPORT_BODY ";font-weight:normal;'>%6</span>")
+            .arg(color, tinted(color), escapeHtml(title.isEmpty() ? text : title),
+                 escapeHtml(verdict.value(VerdictKey::kStarText).toString()), scorePart, escapeHtml(text));
+    const QStringList reasons = verdict.value(VerdictKey::kReasons).toStringList();
     if (!reasons.isEmpty()) {
         html += QStringLiteral("<ul style='margin:6px 0 0 18px;color:" REPORT_MUTED ";font-size:11px;'>");
         for (const QString &reason : reasons)
@@ -61,10 +65,10 @@ QString findingsTable(const QVariantList &findings)
         html += QStringLiteral("<tr><td bgcolor='%1' width='90' style='color:" REPORT_MUTED ";'>%2</td>"
                                "<td bgcolor='%1'><b style='color:%3;'>%4</b><br>"
                                "<span style='color:" REPORT_MUTED ";'>%5</span></td></tr>")
-                    .arg(stripe(i), escapeHtml(finding.value(QStringLiteral("area")).toString()),
-                         severityColor(finding.value(QStringLiteral("status")).toString()),
-                         escapeHtml(finding.value(QStringLiteral("label")).toString()),
-                         escapeHtml(finding.value(QStringLiteral("detail")).toString()));
+                    .arg(stripe(i), escapeHtml(finding.value(FindingKey::kArea).toString()),
+                         severityColor(finding.value(FindingKey::kStatus).toString()),
+                         escapeHtml(finding.value(FindingKey::kLabel).toString()),
+                         escapeHtml(finding.value(FindingKey::kDetail).toString()));
     }
     return html + QStringLiteral("</table>");
 }
@@ -74,7 +78,7 @@ QString findingsTable(const QVariantList &findings)
 QString laptopBlocksHtml(const HardwareSnapshot &hardware)
 {
     const QVariantMap &system = hardware.system;
-    if (system.value(QStringLiteral("deviceType")).toString() != QLatin1String("Laptop"))
+    if (system.value(SystemKey::kDeviceType).toString() != QLatin1String("Laptop"))
         return {};
 
     const LaptopMatch match = identifyMachine(system, hardware.cpu, hardware.ramSummary, hardware.ramModules);
@@ -83,8 +87,8 @@ QString laptopBlocksHtml(const HardwareSnapshot &hardware)
     // The evaluation identifies the machine through the same function.
     const QVariantMap evaluation =
         evaluateLaptop(system, hardware.cpu, hardware.ramSummary, hardware.ramModules, hardware.disks);
-    return html + originalityHtml(evaluation.value(QStringLiteral("findings")).toList(),
-                                  evaluation.value(QStringLiteral("verdict")).toMap());
+    return html + originalityHtml(evaluation.value(EvaluationKey::kFindings).toList(),
+                                  evaluation.value(EvaluationKey::kVerdict).toMap());
 }
 
 QString originalityHtml(const QVariantList &findings, const QVariantMap &verdict)

@@ -1,20 +1,30 @@
 #include "report/htmlreport.h"
 
+#include "hardware/keys/batterykeys.h"
+#include "hardware/keys/bluetoothkeys.h"
+#include "hardware/keys/cpukeys.h"
+#include "hardware/keys/diskkeys.h"
+#include "hardware/keys/gpukeys.h"
+#include "hardware/keys/networkkeys.h"
+#include "hardware/keys/ramsummarykeys.h"
+#include "hardware/keys/systemkeys.h"
+#include "perf/keys/benchmarkkeys.h"
+#include "perf/keys/gpuresultkeys.h"
 #include "report/htmlparts.h"
+#include "report/keys/categorykeys.h"
 #include "report/reportpalette.h"
 
 namespace {
 
-QString text(const QVariantMap &map, const char *key)
+QString text(const QVariantMap &map, const QString &key)
 {
-    return map.value(QLatin1String(key)).toString();
+    return map.value(key).toString();
 }
 
 // An integer key as decimal text; empty (the row disappears) when the map lacks it.
-QString integer(const QVariantMap &map, const char *key)
+QString integer(const QVariantMap &map, const QString &key)
 {
-    const QLatin1String name(key);
-    return map.contains(name) ? QString::number(map.value(name).toInt()) : QString();
+    return map.contains(key) ? QString::number(map.value(key).toInt()) : QString();
 }
 
 QString headerHtml(const ReportSummary &summary)
@@ -32,9 +42,9 @@ QString headerHtml(const ReportSummary &summary)
 
 QString scoreBlockHtml(const ReportSummary &summary, const HardwareSnapshot &hardware)
 {
-    QString machine = text(hardware.system, "model");
+    QString machine = text(hardware.system, SystemKey::kModel);
     if (machine.isEmpty())
-        machine = text(hardware.cpu, "name");
+        machine = text(hardware.cpu, CpuKey::kName);
     return QStringLiteral(
                "<table width='100%' cellpadding='10' cellspacing='0'><tr><td width='150' "
                "align='center' bgcolor='%1' style='border-radius:8px;'><span "
@@ -75,76 +85,78 @@ QString categoryTableHtml(const QVariantList &categories, HtmlUse use)
                        "style='color:" REPORT_WHITE ";'><b>Chi tiết</b></td></tr>");
     for (const QVariant &item : categories) {
         const QVariantMap row = item.toMap();
-        const bool na = row.value(QStringLiteral("na")).toBool();
-        const int score = row.value(QStringLiteral("score")).toInt();
+        const bool na = row.value(CategoryKey::kNa).toBool();
+        const int score = row.value(CategoryKey::kScore).toInt();
         const QString color = categoryColor(score, na);
         html += QStringLiteral("<tr><td style='color:" REPORT_INK ";'><b>%1</b><br><span "
                                "style='color:" REPORT_FAINT
                                ";font-size:10px;'>trọng số %2</span></td><td align='center' "
                                "style='color:%3;font-size:16px;'><b>%4</b></td><td>%5</td><td "
                                "style='color:" REPORT_MUTED ";'>%6</td></tr>")
-                    .arg(escapeHtml(text(row, "name")),
-                         QString::number(row.value(QStringLiteral("weight")).toInt()), color,
+                    .arg(escapeHtml(text(row, CategoryKey::kName)),
+                         QString::number(row.value(CategoryKey::kWeight).toInt()), color,
                          na ? QStringLiteral("N/A") : QString::number(score),
-                         scoreBar(na ? 0 : score, color, use), escapeHtml(text(row, "note")));
+                         scoreBar(na ? 0 : score, color, use), escapeHtml(text(row, CategoryKey::kNote)));
     }
     return html + QStringLiteral("</table>");
 }
 
 QString systemSection(const QVariantMap &system)
 {
-    const QString board =
-        (text(system, "boardManufacturer") + QLatin1Char(' ') + text(system, "boardModel")).trimmed();
+    const QString board = (text(system, SystemKey::kBoardManufacturer) + QLatin1Char(' ') +
+                           text(system, SystemKey::kBoardModel))
+                              .trimmed();
     return htmlSection(QStringLiteral("Hệ thống"),
                        {
-                           {QStringLiteral("Nhà sản xuất"), text(system, "manufacturer")},
-                           {QStringLiteral("Model"), text(system, "model")},
-                           {QStringLiteral("Loại máy"), text(system, "deviceType")},
-                           {QStringLiteral("Hệ điều hành"), text(system, "osName")},
-                           {QStringLiteral("Phiên bản"), text(system, "osVersion")},
+                           {QStringLiteral("Nhà sản xuất"), text(system, SystemKey::kManufacturer)},
+                           {QStringLiteral("Model"), text(system, SystemKey::kModel)},
+                           {QStringLiteral("Loại máy"), text(system, SystemKey::kDeviceType)},
+                           {QStringLiteral("Hệ điều hành"), text(system, SystemKey::kOsName)},
+                           {QStringLiteral("Phiên bản"), text(system, SystemKey::kOsVersion)},
                            {QStringLiteral("Bo mạch chủ"), board},
-                           {QStringLiteral("BIOS"), text(system, "biosVersion")},
-                           {QStringLiteral("Firmware"), text(system, "firmware")},
-                           {QStringLiteral("Serial máy"), text(system, "serial")},
+                           {QStringLiteral("BIOS"), text(system, SystemKey::kBiosVersion)},
+                           {QStringLiteral("Firmware"), text(system, SystemKey::kFirmware)},
+                           {QStringLiteral("Serial máy"), text(system, SystemKey::kSerial)},
                        });
 }
 
 QString cpuSection(const QVariantMap &cpu)
 {
     QString upgrade;
-    if (cpu.contains(QStringLiteral("upgradable"))) {
-        upgrade = cpu.value(QStringLiteral("upgradable")).toBool()
+    if (cpu.contains(CpuKey::kUpgradable)) {
+        upgrade = cpu.value(CpuKey::kUpgradable).toBool()
                       ? QStringLiteral("Có thể (socket rời — tùy mainboard/BIOS)")
                       : QStringLiteral("Không thể (hàn chết / BGA)");
     }
-    return htmlSection(QStringLiteral("CPU"), {
-                                                  {QStringLiteral("Tên"), text(cpu, "name")},
-                                                  {QStringLiteral("Số nhân"), integer(cpu, "cores")},
-                                                  {QStringLiteral("Số luồng"), integer(cpu, "threads")},
-                                                  {QStringLiteral("Socket"), text(cpu, "socket")},
-                                                  {QStringLiteral("Tập lệnh"), text(cpu, "instructionSets")},
-                                                  {QStringLiteral("Khả năng nâng cấp"), upgrade},
-                                                  {QStringLiteral("Nhận định CPU"), text(cpu, "upgradeNote")},
-                                              });
+    return htmlSection(QStringLiteral("CPU"),
+                       {
+                           {QStringLiteral("Tên"), text(cpu, CpuKey::kName)},
+                           {QStringLiteral("Số nhân"), integer(cpu, CpuKey::kCores)},
+                           {QStringLiteral("Số luồng"), integer(cpu, CpuKey::kThreads)},
+                           {QStringLiteral("Socket"), text(cpu, CpuKey::kSocket)},
+                           {QStringLiteral("Tập lệnh"), text(cpu, CpuKey::kInstructionSets)},
+                           {QStringLiteral("Khả năng nâng cấp"), upgrade},
+                           {QStringLiteral("Nhận định CPU"), text(cpu, CpuKey::kUpgradeNote)},
+                       });
 }
 
 QString ramSection(const QVariantMap &ram)
 {
     QString used;
-    if (ram.contains(QStringLiteral("usedSlots"))) {
+    if (ram.contains(RamSummaryKey::kUsedSlots)) {
         used = QStringLiteral("%1 / %2")
-                   .arg(ram.value(QStringLiteral("usedSlots")).toInt())
-                   .arg(ram.value(QStringLiteral("slots")).toInt());
+                   .arg(ram.value(RamSummaryKey::kUsedSlots).toInt())
+                   .arg(ram.value(RamSummaryKey::kSlots).toInt());
     }
     return htmlSection(QStringLiteral("RAM"),
                        {
-                           {QStringLiteral("Tổng dung lượng"), text(ram, "total")},
-                           {QStringLiteral("Loại"), text(ram, "type")},
-                           {QStringLiteral("Kênh"), text(ram, "channel")},
+                           {QStringLiteral("Tổng dung lượng"), text(ram, RamSummaryKey::kTotal)},
+                           {QStringLiteral("Loại"), text(ram, RamSummaryKey::kType)},
+                           {QStringLiteral("Kênh"), text(ram, RamSummaryKey::kChannel)},
                            {QStringLiteral("Khe đã dùng"), used},
-                           {QStringLiteral("Hỗ trợ tối đa"), text(ram, "maxCapacity")},
-                           {QStringLiteral("Khe còn trống"), integer(ram, "freeSlots")},
-                           {QStringLiteral("Nhận định RAM"), text(ram, "upgradeNote")},
+                           {QStringLiteral("Hỗ trợ tối đa"), text(ram, RamSummaryKey::kMaxCapacity)},
+                           {QStringLiteral("Khe còn trống"), integer(ram, RamSummaryKey::kFreeSlots)},
+                           {QStringLiteral("Nhận định RAM"), text(ram, RamSummaryKey::kUpgradeNote)},
                        });
 }
 
@@ -161,14 +173,15 @@ QString storageHtml(const QVariantList &disks)
         "lượng</b></td><td style='color:" REPORT_WHITE_SHORT ";'><b>Sức khỏe</b></td></tr>");
     for (int i = 0; i < disks.size(); ++i) {
         const QVariantMap disk = disks[i].toMap();
-        QString health = text(disk, "health");
-        if (disk.contains(QStringLiteral("healthPercent")))
-            health += QStringLiteral(" · %1%").arg(disk.value(QStringLiteral("healthPercent")).toInt());
+        QString health = text(disk, DiskKey::kHealth);
+        if (disk.contains(DiskKey::kHealthPercent))
+            health += QStringLiteral(" · %1%").arg(disk.value(DiskKey::kHealthPercent).toInt());
         html +=
             QStringLiteral("<tr><td bgcolor='%1'>%2</td><td bgcolor='%1'>%3</td><td bgcolor='%1'>%4</td><td "
                            "bgcolor='%1'>%5</td></tr>")
-                .arg(stripe(i), escapeHtml(text(disk, "model")), escapeHtml(text(disk, "mediaType")),
-                     escapeHtml(text(disk, "capacity")), escapeHtml(health));
+                .arg(stripe(i), escapeHtml(text(disk, DiskKey::kModel)),
+                     escapeHtml(text(disk, DiskKey::kMediaType)), escapeHtml(text(disk, DiskKey::kCapacity)),
+                     escapeHtml(health));
     }
     return html + QStringLiteral("</table>");
 }
@@ -178,12 +191,12 @@ QString gpuSections(const QVariantList &gpus)
     QString html;
     for (const QVariant &item : gpus) {
         const QVariantMap gpu = item.toMap();
-        html += htmlSection(QStringLiteral("GPU — ") + text(gpu, "name"),
+        html += htmlSection(QStringLiteral("GPU — ") + text(gpu, GpuKey::kName),
                             {
-                                {QStringLiteral("Hãng"), text(gpu, "vendor")},
-                                {QStringLiteral("Bộ nhớ (VRAM)"), text(gpu, "vram")},
-                                {QStringLiteral("Driver"), text(gpu, "driver")},
-                                {QStringLiteral("Độ phân giải"), text(gpu, "resolution")},
+                                {QStringLiteral("Hãng"), text(gpu, GpuKey::kVendor)},
+                                {QStringLiteral("Bộ nhớ (VRAM)"), text(gpu, GpuKey::kVram)},
+                                {QStringLiteral("Driver"), text(gpu, GpuKey::kDriver)},
+                                {QStringLiteral("Độ phân giải"), text(gpu, GpuKey::kResolution)},
                             });
     }
     return html;
@@ -191,16 +204,17 @@ QString gpuSections(const QVariantList &gpus)
 
 QString batterySection(const QVariantMap &battery)
 {
-    if (!battery.value(QStringLiteral("present")).toBool())
+    if (!battery.value(BatteryKey::kPresent).toBool())
         return {};
-    return htmlSection(QStringLiteral("Pin"),
-                       {
-                           {QStringLiteral("Tên"), text(battery, "name")},
-                           {QStringLiteral("Dung lượng thiết kế"), text(battery, "designCapacity")},
-                           {QStringLiteral("Dung lượng hiện tại"), text(battery, "fullCapacity")},
-                           {QStringLiteral("Độ chai"), text(battery, "wear")},
-                           {QStringLiteral("Chu kỳ sạc"), integer(battery, "cycleCount")},
-                       });
+    return htmlSection(
+        QStringLiteral("Pin"),
+        {
+            {QStringLiteral("Tên"), text(battery, BatteryKey::kName)},
+            {QStringLiteral("Dung lượng thiết kế"), text(battery, BatteryKey::kDesignCapacity)},
+            {QStringLiteral("Dung lượng hiện tại"), text(battery, BatteryKey::kFullCapacity)},
+            {QStringLiteral("Độ chai"), text(battery, BatteryKey::kWear)},
+            {QStringLiteral("Chu kỳ sạc"), integer(battery, BatteryKey::kCycleCount)},
+        });
 }
 
 // The first adapter of a kind that is not a virtual one; empty when there is none.
@@ -208,7 +222,7 @@ QVariantMap firstAdapter(const QVariantList &network, const QString &kind)
 {
     for (const QVariant &item : network) {
         const QVariantMap adapter = item.toMap();
-        if (text(adapter, "kind") == kind && !adapter.value(QStringLiteral("virtual")).toBool())
+        if (text(adapter, NetworkKey::kKind) == kind && !adapter.value(NetworkKey::kVirtual).toBool())
             return adapter;
     }
     return {};
@@ -223,15 +237,15 @@ QString networkSections(const QVariantList &network, const QVariantMap &bluetoot
         html += htmlSection(wifiTitle,
                             {{QStringLiteral("Tình trạng"), QStringLiteral("Không phát hiện card Wi-Fi")}});
     } else {
-        QString standard = text(wifi, "maxStandard");
+        QString standard = text(wifi, NetworkKey::kMaxStandard);
         if (standard.isEmpty())
-            standard = text(wifi, "standard");
+            standard = text(wifi, NetworkKey::kStandard);
         HtmlRows rows{{QStringLiteral("Tình trạng"), QStringLiteral("Có card Wi-Fi")},
-                      {QStringLiteral("Chip / Model"), text(wifi, "description")},
+                      {QStringLiteral("Chip / Model"), text(wifi, NetworkKey::kDescription)},
                       {QStringLiteral("Chuẩn tối đa"), standard}};
-        if (wifi.value(QStringLiteral("connected")).toBool()) {
-            rows << HtmlRow{QStringLiteral("Đang kết nối"), text(wifi, "ssid")}
-                 << HtmlRow{QStringLiteral("Băng tần"), text(wifi, "band")};
+        if (wifi.value(NetworkKey::kConnected).toBool()) {
+            rows << HtmlRow{QStringLiteral("Đang kết nối"), text(wifi, NetworkKey::kSsid)}
+                 << HtmlRow{QStringLiteral("Băng tần"), text(wifi, NetworkKey::kBand)};
         }
         html += htmlSection(wifiTitle, rows);
     }
@@ -244,28 +258,28 @@ QString networkSections(const QVariantList &network, const QVariantMap &bluetoot
                              {QStringLiteral("Gợi ý"), QStringLiteral("Có thể dùng bộ chuyển USB-LAN / "
                                                                       "USB-C sang RJ45")}});
     } else {
-        QString speed = text(wired, "maxSpeed");
+        QString speed = text(wired, NetworkKey::kMaxSpeed);
         if (speed.isEmpty())
-            speed = text(wired, "linkSpeed");
+            speed = text(wired, NetworkKey::kLinkSpeed);
         html += htmlSection(lanTitle,
                             {{QStringLiteral("Cổng LAN"), QStringLiteral("Có cổng LAN (Ethernet)")},
-                             {QStringLiteral("Chip điều khiển"), text(wired, "description")},
+                             {QStringLiteral("Chip điều khiển"), text(wired, NetworkKey::kDescription)},
                              {QStringLiteral("Tốc độ tối đa"), speed},
-                             {QStringLiteral("Trạng thái"), wired.value(QStringLiteral("connected")).toBool()
+                             {QStringLiteral("Trạng thái"), wired.value(NetworkKey::kConnected).toBool()
                                                                 ? QStringLiteral("Đã cắm cáp · đang kết nối")
                                                                 : QStringLiteral("Chưa cắm cáp mạng")}});
     }
 
     const QString bluetoothTitle = QStringLiteral("Kết nối — Bluetooth");
-    if (bluetooth.value(QStringLiteral("present")).toBool()) {
+    if (bluetooth.value(BluetoothKey::kPresent).toBool()) {
         QString paired;
-        if (bluetooth.contains(QStringLiteral("pairedCount")))
-            paired =
-                QStringLiteral("%1 thiết bị").arg(bluetooth.value(QStringLiteral("pairedCount")).toInt());
-        html += htmlSection(bluetoothTitle, {{QStringLiteral("Trạng thái"), QStringLiteral("Có sẵn")},
-                                             {QStringLiteral("Tên"), text(bluetooth, "name")},
-                                             {QStringLiteral("Địa chỉ"), text(bluetooth, "address")},
-                                             {QStringLiteral("Thiết bị đã ghép"), paired}});
+        if (bluetooth.contains(BluetoothKey::kPairedCount))
+            paired = QStringLiteral("%1 thiết bị").arg(bluetooth.value(BluetoothKey::kPairedCount).toInt());
+        html +=
+            htmlSection(bluetoothTitle, {{QStringLiteral("Trạng thái"), QStringLiteral("Có sẵn")},
+                                         {QStringLiteral("Tên"), text(bluetooth, BluetoothKey::kName)},
+                                         {QStringLiteral("Địa chỉ"), text(bluetooth, BluetoothKey::kAddress)},
+                                         {QStringLiteral("Thiết bị đã ghép"), paired}});
     } else {
         html += htmlSection(bluetoothTitle,
                             {{QStringLiteral("Trạng thái"), QStringLiteral("Không phát hiện Bluetooth")}});
@@ -313,25 +327,24 @@ QString performanceSection(const QVariantMap &benchmark, const QVariantMap &gpu)
 {
     HtmlRows rows;
     if (!benchmark.isEmpty()) {
-        rows << HtmlRow{QStringLiteral("CPU đơn luồng"), text(benchmark, "cpuSingle")}
-             << HtmlRow{QStringLiteral("CPU đa luồng"), text(benchmark, "cpuMulti")}
-             << HtmlRow{QStringLiteral("Băng thông RAM"), text(benchmark, "ramBandwidth")}
-             << HtmlRow{QStringLiteral("Ổ đĩa — Đọc"), text(benchmark, "diskRead")}
-             << HtmlRow{QStringLiteral("Ổ đĩa — Ghi"), text(benchmark, "diskWrite")};
+        rows << HtmlRow{QStringLiteral("CPU đơn luồng"), text(benchmark, BenchmarkKey::kCpuSingle)}
+             << HtmlRow{QStringLiteral("CPU đa luồng"), text(benchmark, BenchmarkKey::kCpuMulti)}
+             << HtmlRow{QStringLiteral("Băng thông RAM"), text(benchmark, BenchmarkKey::kRamBandwidth)}
+             << HtmlRow{QStringLiteral("Ổ đĩa — Đọc"), text(benchmark, BenchmarkKey::kDiskRead)}
+             << HtmlRow{QStringLiteral("Ổ đĩa — Ghi"), text(benchmark, BenchmarkKey::kDiskWrite)};
     }
-    if (gpu.value(QStringLiteral("tested")).toBool()) {
-        rows << HtmlRow{QStringLiteral("Điểm GPU"),
-                        QString::number(gpu.value(QStringLiteral("score")).toInt())}
+    if (gpu.value(GpuResultKey::kTested).toBool()) {
+        rows << HtmlRow{QStringLiteral("Điểm GPU"), QString::number(gpu.value(GpuResultKey::kScore).toInt())}
              << HtmlRow{QStringLiteral("Thông lượng GPU"),
-                        QStringLiteral("%1 GI/s").arg(gpu.value(QStringLiteral("throughput")).toDouble(), 0,
-                                                      'f', 1)}
-             << HtmlRow{QStringLiteral("Đánh giá GPU"), text(gpu, "verdict")};
+                        QStringLiteral("%1 GI/s").arg(gpu.value(GpuResultKey::kThroughput).toDouble(), 0, 'f',
+                                                      1)}
+             << HtmlRow{QStringLiteral("Đánh giá GPU"), text(gpu, GpuResultKey::kVerdict)};
     }
-    if (gpu.value(QStringLiteral("stressTested")).toBool()) {
+    if (gpu.value(GpuResultKey::kStressTested).toBool()) {
         rows << HtmlRow{QStringLiteral("Ổn định GPU"),
                         QStringLiteral("%1% — %2")
-                            .arg(QString::number(gpu.value(QStringLiteral("stability")).toInt()),
-                                 text(gpu, "stressVerdict"))};
+                            .arg(QString::number(gpu.value(GpuResultKey::kStability).toInt()),
+                                 text(gpu, GpuResultKey::kStressVerdict))};
     }
     return htmlSection(QStringLiteral("Kết quả kiểm tra hiệu năng"), rows);
 }
