@@ -3,6 +3,8 @@
 //   perf_driver monitor SECONDS      live monitor only; prints the sample count
 //   perf_driver idle SECONDS         the same process without the monitor, as a baseline
 //   perf_driver benchmark [FOLDER]   one benchmark run; prints the result map as JSON
+//   perf_driver benchmark-dirty [FOLDER]  the same, started from a thread whose 256-bit vector
+//                                    registers are left in use, as a library's AVX code may
 //   perf_driver disk [FOLDER]        the disk stage alone; prints write and read MiB/s
 
 #include "perf/diskspeed.h"
@@ -23,9 +25,20 @@ namespace {
 
 int usage()
 {
-    std::fputs("usage: perf_driver stress|monitor|idle SECONDS | benchmark [FOLDER] | disk [FOLDER]\n",
-               stderr);
+    std::fputs(
+        "usage: perf_driver stress|monitor|idle SECONDS | benchmark[-dirty] [FOLDER] | disk [FOLDER]\n",
+        stderr);
     return 2;
+}
+
+// Leaves the upper halves of the 256-bit registers in use on this thread, without vzeroupper;
+// threads created from here start in that state.
+void dirtyUpperVectorState()
+{
+#if defined(__x86_64__) && defined(__GNUC__)
+    if (__builtin_cpu_supports("avx"))
+        asm volatile("vcmptrueps %%ymm15, %%ymm15, %%ymm15" ::: "xmm15");
+#endif
 }
 
 QString folderArgument(const QStringList &args)
@@ -55,12 +68,14 @@ int main(int argc, char *argv[])
         return 0;
     }
 
+    const bool dirty = command == QLatin1String("benchmark-dirty");
+    const bool benchmark = dirty || command == QLatin1String("benchmark");
     PerfSettings settings;
-    if (command == QLatin1String("benchmark"))
+    if (benchmark)
         settings.benchmark.tempFolder = folderArgument(args);
     PerfController perf(settings);
 
-    if (command == QLatin1String("benchmark")) {
+    if (benchmark) {
         QObject::connect(&perf, &PerfController::benchChanged, &app, [&] {
             if (perf.benchRunning())
                 return;
@@ -68,6 +83,8 @@ int main(int argc, char *argv[])
                 << '\n';
             app.quit();
         });
+        if (dirty)
+            dirtyUpperVectorState();
         perf.runBenchmark();
         return app.exec();
     }

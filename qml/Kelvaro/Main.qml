@@ -29,6 +29,8 @@ ApplicationWindow {
     property alias shotDir: shots.dir
     // One per tab of a screenshot export, for the command line.
     signal screenshotTaken(string path, string fileName, bool saved)
+    // One per ended phase of an inspection, for the command line's log.
+    signal inspectionPhaseEnded(string phase, bool byWatchdog)
 
     function runFullScan() { return runScan(Inspection.allPhases(true)) }
     function runScan(options) { return inspection.runScan(options) }
@@ -41,6 +43,7 @@ ApplicationWindow {
         perf: Perf
         report: Report
         onShowTab: win.currentIndex = win.sectionIndex(key)
+        onPhaseEnded: win.inspectionPhaseEnded(phase, byWatchdog)
     }
 
     ScreenshotExport {

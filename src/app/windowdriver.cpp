@@ -33,6 +33,7 @@ WindowDriver::WindowDriver(QObject *window, Options options, QTextStream &out, Q
     connectToNotify(m_window, "shotExporting", this, "onExportingChanged()");
     connect(m_window, SIGNAL(screenshotTaken(QString, QString, bool)), this,
             SLOT(onShot(QString, QString, bool)));
+    connect(m_window, SIGNAL(inspectionPhaseEnded(QString, bool)), this, SLOT(onPhaseEnded(QString, bool)));
 }
 
 bool WindowDriver::running() const
@@ -47,6 +48,7 @@ void WindowDriver::start()
         for (const QString &phase : inspectionPhases())
             enabled.insert(phase, m_options.phases.contains(phase));
         QVariant started;
+        m_phaseClock.start();
         QMetaObject::invokeMethod(m_window, "runScan", Q_RETURN_ARG(QVariant, started),
                                   Q_ARG(QVariant, enabled));
         m_inspecting = started.toBool();
@@ -69,6 +71,15 @@ void WindowDriver::onRunningChanged()
     // Queued: the window's own bindings to the end of the run must settle first.
     if (!m_options.screenshotsDir.isEmpty())
         QTimer::singleShot(0, this, &WindowDriver::beginScreenshots);
+}
+
+void WindowDriver::onPhaseEnded(const QString &phase, bool byWatchdog)
+{
+    const double seconds = static_cast<double>(m_phaseClock.restart()) / 1000.0;
+    appendStartupLog(
+        QStringLiteral("phase %1: %2 after %3 s")
+            .arg(phase, byWatchdog ? QStringLiteral("skipped by the watchdog") : QStringLiteral("completed"))
+            .arg(seconds, 0, 'f', 1));
 }
 
 void WindowDriver::beginScreenshots()

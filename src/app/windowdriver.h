@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QSet>
 #include <QString>
@@ -10,7 +11,8 @@
 // Drives the main window from the command line: starts the full inspection, then saves every tab
 // as an image once the inspection has ended, printing one line per image. The window is reached
 // only through its QML interface (runScan, exportAllScreenshots, fullScanRunning, shotExporting,
-// screenshotTaken), so that what is driven is what a person clicks.
+// screenshotTaken, inspectionPhaseEnded), so that what is driven is what a person clicks. Each
+// ended phase goes to the start-up log with its duration and whether the watchdog ended it.
 class WindowDriver : public QObject {
     Q_OBJECT
 
@@ -34,6 +36,7 @@ private slots:
     void onRunningChanged();
     void onExportingChanged();
     void onShot(const QString &path, const QString &fileName, bool saved);
+    void onPhaseEnded(const QString &phase, bool byWatchdog);
     void onDeadline();
 
 private:
@@ -45,6 +48,7 @@ private:
     Options m_options;
     QTextStream &m_out;
     QTimer m_deadline;
+    QElapsedTimer m_phaseClock;
     bool m_inspecting = false;
     bool m_shooting = false;
     bool m_done = false;

@@ -1,7 +1,5 @@
 #include "hardware/networkrules.h"
 
-#include "hardware/platformvalue.h"
-
 #include <QStringList>
 
 namespace {
@@ -142,9 +140,4 @@ QString macText(const std::vector<std::uint8_t> &bytes)
 QString bluetoothAddressText(const std::array<std::uint8_t, 6> &address)
 {
     return macText(std::vector<std::uint8_t>(address.begin(), address.end()));
-}
-
-QString deviceText(const std::string &bytes)
-{
-    return seamText(bytes);
 }

@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 // Display rules of the network step: pure functions over what the platform reported.
@@ -31,7 +30,3 @@ QString bandOfChannel(std::uint32_t channel);
 // Bytes as upper-case hex pairs joined by ":"; empty for no bytes.
 QString macText(const std::vector<std::uint8_t> &bytes);
 QString bluetoothAddressText(const std::array<std::uint8_t, 6> &address);
-
-// Text that came from a device or a network (SSIDs, names): invalid UTF-8 becomes U+FFFD, and
-// control and direction-override characters are dropped so they cannot garble a page or report.
-QString deviceText(const std::string &bytes);

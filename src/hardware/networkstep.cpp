@@ -3,6 +3,7 @@
 #include "hardware/keys/bluetoothkeys.h"
 #include "hardware/keys/networkkeys.h"
 #include "hardware/networkrules.h"
+#include "hardware/platformvalue.h"
 #include "hardware/rowreaders.h"
 #include "hardware/textformats.h"
 #include "hardware/windowscollector.h"
@@ -15,7 +16,7 @@ constexpr int listedBluetoothDevices = 12;
 
 QString firstOf(const std::vector<std::string> &addresses)
 {
-    return addresses.empty() ? QString() : deviceText(addresses.front());
+    return addresses.empty() ? QString() : seamText(addresses.front());
 }
 
 } // namespace
@@ -30,7 +31,7 @@ QVariantMap wifiMap(const platform::WlanInterface &wlan)
         return map;
     if (wlan.connection) {
         const auto &link = *wlan.connection;
-        putText(map, NetworkKey::kSsid, deviceText(link.ssid));
+        putText(map, NetworkKey::kSsid, seamText(link.ssid));
         map.insert(NetworkKey::kSignal, static_cast<int>(std::min<std::uint32_t>(link.signalQuality, 100)));
         putText(map, NetworkKey::kStandard, phyTypeName(link.phyType));
         putText(map, NetworkKey::kRxRate, linkSpeedText(quint64(link.rxRate) * 1000));
@@ -56,10 +57,10 @@ QVariantMap adapterMap(const platform::NetworkAdapter &adapter)
 {
     QVariantMap map;
     const bool wifi = adapter.ifType == platform::NetworkAdapter::kWireless80211;
-    const QString description = deviceText(adapter.description);
+    const QString description = seamText(adapter.description);
     const bool isVirtual = isVirtualAdapter(description);
     map.insert(NetworkKey::kKind, wifi ? QStringLiteral("WiFi") : QStringLiteral("Ethernet"));
-    map.insert(NetworkKey::kName, deviceText(adapter.friendlyName));
+    map.insert(NetworkKey::kName, seamText(adapter.friendlyName));
     map.insert(NetworkKey::kDescription, description);
     map.insert(NetworkKey::kVirtual, isVirtual);
     if (!wifi && !isVirtual)
@@ -72,7 +73,7 @@ QVariantMap adapterMap(const platform::NetworkAdapter &adapter)
 
     QString ipv4, ipv6;
     for (const auto &address : adapter.unicast) {
-        const QString text = deviceText(address);
+        const QString text = seamText(address);
         if (text.contains(QLatin1Char(':'))) {
             if (ipv6.isEmpty() && !text.startsWith(QLatin1String("fe80")))
                 ipv6 = text;
@@ -112,7 +113,7 @@ QVariantMap bluetoothMap(const std::optional<platform::Bluetooth> &bluetooth)
     if (!bluetooth)
         return map;
     if (bluetooth->radio) {
-        putText(map, BluetoothKey::kName, deviceText(bluetooth->radio->name));
+        putText(map, BluetoothKey::kName, seamText(bluetooth->radio->name));
         putText(map, BluetoothKey::kAddress, bluetoothAddressText(bluetooth->radio->address));
     }
     int connectedCount = 0;
@@ -121,7 +122,7 @@ QVariantMap bluetoothMap(const std::optional<platform::Bluetooth> &bluetooth)
         if (device.connected)
             ++connectedCount;
         if (devices.size() < listedBluetoothDevices)
-            devices.append(QVariantMap{{BluetoothDeviceKey::kName, deviceText(device.name)},
+            devices.append(QVariantMap{{BluetoothDeviceKey::kName, seamText(device.name)},
                                        {BluetoothDeviceKey::kConnected, device.connected}});
     }
     map.insert(BluetoothKey::kPairedCount, static_cast<int>(bluetooth->devices.size()));

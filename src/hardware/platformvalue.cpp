@@ -1,5 +1,7 @@
 #include "hardware/platformvalue.h"
 
+#include "platform/text.h"
+
 #include <QString>
 
 namespace {
@@ -23,34 +25,16 @@ struct Converter {
     }
 };
 
-bool isUnsafe(char16_t u)
-{
-    const bool control = u < 0x20 || (u >= 0x7F && u < 0xA0);
-    const bool direction = (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
-    return control || direction;
-}
-
 } // namespace
 
 QString seamText(const std::string &bytes)
 {
-    return seamText(QString::fromUtf8(bytes.data(), static_cast<int>(bytes.size())));
+    return unitsText(platform::text::utf16WithoutControlsOrBidi(bytes));
 }
 
-QString seamText(const QString &text)
+QString unitsText(const std::u16string &units)
 {
-    QString clean;
-    clean.reserve(text.size());
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-            clean.append(c);
-            clean.append(text.at(++i));
-        } else if (!c.isSurrogate() && !isUnsafe(c.unicode())) {
-            clean.append(c);
-        }
-    }
-    return clean;
+    return QString(reinterpret_cast<const QChar *>(units.data()), static_cast<int>(units.size()));
 }
 
 QVariant toQVariant(const platform::Value &value)

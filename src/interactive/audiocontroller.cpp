@@ -53,18 +53,6 @@ QAudioDeviceInfo pickDevice(QAudio::Mode mode, int index)
     return defaultDevice(mode);
 }
 
-QAudioFormat pcmFormat(int rate, int channels)
-{
-    QAudioFormat format;
-    format.setSampleRate(rate);
-    format.setChannelCount(channels);
-    format.setSampleSize(16);
-    format.setCodec(QStringLiteral("audio/pcm"));
-    format.setByteOrder(QAudioFormat::LittleEndian);
-    format.setSampleType(QAudioFormat::SignedInt);
-    return format;
-}
-
 SampleKind kindOf(const QAudioFormat &format)
 {
     if (format.sampleSize() == 16 && format.sampleType() == QAudioFormat::SignedInt)

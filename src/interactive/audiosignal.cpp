@@ -15,6 +15,18 @@ constexpr double kToneGain = 0.6;
 
 } // namespace
 
+QAudioFormat pcmFormat(int rate, int channels)
+{
+    QAudioFormat format;
+    format.setSampleRate(rate);
+    format.setChannelCount(channels);
+    format.setSampleSize(16);
+    format.setCodec(QStringLiteral("audio/pcm"));
+    format.setByteOrder(QAudioFormat::LittleEndian);
+    format.setSampleType(QAudioFormat::SignedInt);
+    return format;
+}
+
 QByteArray toneSamples(int channel, int sampleRate, int channelCount)
 {
     if (sampleRate <= 0 || channelCount <= 0)

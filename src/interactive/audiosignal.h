@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QAudioFormat>
 #include <QByteArray>
 
 // The tone and the level meter as plain arithmetic over PCM bytes.
+
+// The format the tone is written in and the meter reads first: 16-bit signed little-endian PCM.
+QAudioFormat pcmFormat(int rate, int channels);
 
 enum class ToneChannel { Left = 0, Right = 1, Both = 2 };
 

@@ -1,5 +1,7 @@
 #include "platform/ata.h"
 
+#include "platform/text.h"
+
 namespace platform::ata {
 
 namespace {
@@ -59,28 +61,6 @@ std::array<std::uint8_t, 12> passThrough12(const Command &command)
     return cdb;
 }
 
-std::string deviceText(std::string_view raw)
-{
-    std::string text;
-    text.reserve(raw.size());
-    for (const char ch : raw) {
-        const auto byte = static_cast<unsigned char>(ch);
-        // Controls, the no-break space and the soft hyphen would print as nothing or break a line.
-        if (byte < 0x20 || (byte >= 0x7F && byte <= 0xA0) || byte == 0xAD) {
-            text += ' ';
-        } else if (byte < 0x80) {
-            text += ch;
-        } else {
-            text += static_cast<char>(0xC0 | (byte >> 6));
-            text += static_cast<char>(0x80 | (byte & 0x3F));
-        }
-    }
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 std::string identifyString(const Page &identify, std::size_t firstWord, std::size_t words)
 {
     if (identify.size() < (firstWord + words) * 2)
@@ -91,7 +71,7 @@ std::string identifyString(const Page &identify, std::size_t firstWord, std::siz
         raw += static_cast<char>(identify[w * 2 + 1]);
         raw += static_cast<char>(identify[w * 2]);
     }
-    return deviceText(raw);
+    return text::latin1ControlsAsSpacesTrimmed(raw);
 }
 
 } // namespace platform::ata

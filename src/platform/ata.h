@@ -8,7 +8,6 @@
 #include <array>
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 namespace platform::ata {
 
@@ -32,12 +31,9 @@ Command smartReadData();
 std::array<std::uint8_t, 16> passThrough16(const Command &command);
 std::array<std::uint8_t, 12> passThrough12(const Command &command);
 
-// Device-reported text as UTF-8: bytes are Latin-1, control and invisible characters become
-// spaces, and the result is trimmed. Drives pad with spaces or zeros and sometimes send garbage.
-std::string deviceText(std::string_view raw);
-
-// An IDENTIFY string: `words` words from `firstWord`, each giving its high byte then its low byte.
-// Empty when the page is too short.
+// An IDENTIFY string: `words` words from `firstWord`, each giving its high byte then its low byte,
+// through text::latin1ControlsAsSpacesTrimmed (drives pad with spaces or zeros). Empty when the page
+// is too short.
 std::string identifyString(const Page &identify, std::size_t firstWord, std::size_t words);
 
 } // namespace platform::ata

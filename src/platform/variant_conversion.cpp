@@ -1,27 +1,10 @@
 #include "platform/variant_conversion.h"
 
+#include "platform/text.h"
+
 namespace platform {
 
 namespace {
-
-void appendUtf8(std::string &out, std::uint32_t code)
-{
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
 
 std::int32_t signExtend16(std::uint64_t bits)
 {
@@ -61,7 +44,7 @@ Value convertArray(const RawVariant &variant)
                 continue;
             if (!first)
                 joined += ", ";
-            joined += utf16ToUtf8(*element.text);
+            joined += text::utf16ToUtf8(*element.text);
             first = false;
         }
         return joined;
@@ -80,27 +63,6 @@ Value convertArray(const RawVariant &variant)
 
 } // namespace
 
-std::string utf16ToUtf8(const std::u16string &text)
-{
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const std::uint32_t unit = text[i];
-        if (unit == 0)
-            break;
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-            text[i + 1] <= 0xDFFF) {
-            appendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (text[i + 1] - 0xDC00));
-            ++i;
-        } else if (unit >= 0xD800 && unit <= 0xDFFF) {
-            appendUtf8(out, 0xFFFD);
-        } else {
-            appendUtf8(out, unit);
-        }
-    }
-    return out;
-}
-
 Value convertVariant(const RawVariant &variant)
 {
     if (variant.vt & VtArray)
@@ -115,7 +77,7 @@ Value convertVariant(const RawVariant &variant)
     case VtR8:
         return variant.real;
     case VtBstr:
-        return variant.text ? utf16ToUtf8(*variant.text) : std::string();
+        return variant.text ? text::utf16ToUtf8(*variant.text) : std::string();
     case VtBool:
         return variant.bits != 0;
     case VtI1:

@@ -51,7 +51,4 @@ struct RawVariant {
 // The conversion of one WMI property value; an invalid value is std::monostate.
 Value convertVariant(const RawVariant &variant);
 
-// UTF-16 up to the first zero unit as UTF-8; unpaired surrogates become U+FFFD.
-std::string utf16ToUtf8(const std::u16string &text);
-
 } // namespace platform

@@ -39,14 +39,15 @@ QString verdictBox(const QVariantMap &verdict)
     const QString text = verdict.value(VerdictKey::kText).toString();
     const int score = verdict.value(VerdictKey::kScore).toInt();
     const QString scorePart = score >= 1 ? QStringLiteral(" &nbsp; <b>%1/100</b>").arg(score) : QString();
+    // Stars rate a comparison; a verdict without a score compared nothing.
+    const QString stars = score >= 1 ? verdict.value(VerdictKey::kStarText).toString() : QString();
 
-    QString html =
-        QStringLiteral("<div style='border-left:4px solid %1;background:%2;padding:8px 10px;"
-                       "margin:0 0 8px 0;font-size:12px;color:%1;'><b>%3</b> &nbsp; "
-                       "<span style='color:" REPORT_WARN ";'>%4</span>%5<br>"
-                       "<span style='color:" REPORT_BODY ";font-weight:normal;'>%6</span>")
-            .arg(color, tinted(color), escapeHtml(title.isEmpty() ? text : title),
-                 escapeHtml(verdict.value(VerdictKey::kStarText).toString()), scorePart, escapeHtml(text));
+    QString html = QStringLiteral("<div style='border-left:4px solid %1;background:%2;padding:8px 10px;"
+                                  "margin:0 0 8px 0;font-size:12px;color:%1;'><b>%3</b> &nbsp; "
+                                  "<span style='color:" REPORT_WARN ";'>%4</span>%5<br>"
+                                  "<span style='color:" REPORT_BODY ";font-weight:normal;'>%6</span>")
+                       .arg(color, tinted(color), escapeHtml(title.isEmpty() ? text : title),
+                            escapeHtml(stars), scorePart, escapeHtml(text));
     const QStringList reasons = verdict.value(VerdictKey::kReasons).toStringList();
     if (!reasons.isEmpty()) {
         html += QStringLiteral("<ul style='margin:6px 0 0 18px;color:" REPORT_MUTED ";font-size:11px;'>");

@@ -50,6 +50,7 @@ signals:
     void fullScanRunningChanged();
     void shotExportingChanged();
     void screenshotTaken(const QString &path, const QString &fileName, bool saved);
+    void inspectionPhaseEnded(const QString &phase, bool byWatchdog);
 };
 
 class TestWindowDriver : public QObject {

@@ -14,35 +14,33 @@
 #include "platform/linux/sysroot.h"
 #include "platform/linux/wmi_classes.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
-#include <ftw.h>
+#include <filesystem>
 #include <string>
-#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace platform::linuxbackend;
 
 namespace {
 
-const std::string &treeRoot()
+namespace fs = std::filesystem;
+
+const fs::path &treeRoot()
 {
-    static const std::string root = [] {
-        const char *shm = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
-        return std::string(shm) + "/kelvaro-fuzz-" + std::to_string(getpid());
-    }();
+    static const fs::path root = fs::path(access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") /
+                                 ("kelvaro-fuzz-" + std::to_string(getpid()));
     return root;
 }
 
-int removeEntry(const char *path, const struct stat *, int, FTW *)
-{
-    return ::remove(path);
-}
-
+// Links are removed, never followed.
 void clearTree()
 {
-    nftw(treeRoot().c_str(), removeEntry, 16, FTW_DEPTH | FTW_PHYS);
+    std::error_code ignored;
+    fs::remove_all(treeRoot(), ignored);
 }
 
 // Nothing may leave the tree: no absolute paths, no way up.
@@ -52,40 +50,30 @@ bool safePath(const std::string &path)
            path.find('\0') == std::string::npos && path.size() < 512;
 }
 
-void makeParents(const std::string &path)
-{
-    for (std::size_t slash = path.find('/', treeRoot().size() + 1); slash != std::string::npos;
-         slash = path.find('/', slash + 1))
-        mkdir(path.substr(0, slash).c_str(), 0755);
-}
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
+// Pairs of hexadecimal digits; anything else between them is skipped.
 std::string fromHex(const std::string &text)
 {
-    std::string bytes;
-    int high = -1;
+    std::string digits, bytes;
     for (const char c : text) {
-        const int digit = hexDigit(c);
-        if (digit < 0)
-            continue;
-        if (high < 0) {
-            high = digit;
-        } else {
-            bytes += static_cast<char>(high << 4 | digit);
-            high = -1;
-        }
+        if (std::isxdigit(static_cast<unsigned char>(c)))
+            digits += c;
     }
+    for (std::size_t i = 0; i + 1 < digits.size(); i += 2)
+        bytes += static_cast<char>(std::stoi(digits.substr(i, 2), nullptr, 16));
     return bytes;
+}
+
+// Links may point anywhere, as in sysfs: nothing is made below one that leads out of the tree, and
+// no file is written through one.
+bool landsInsideTree(const fs::path &path)
+{
+    std::error_code error, notFound;
+    if (fs::is_symlink(fs::symlink_status(path, notFound)))
+        return false;
+    const fs::path root = fs::weakly_canonical(treeRoot(), error);
+    const fs::path parent = fs::weakly_canonical(path.parent_path(), error);
+    return !error &&
+           std::mismatch(root.begin(), root.end(), parent.begin(), parent.end()).first == root.end();
 }
 
 void addEntry(const std::string &header, const std::string &content)
@@ -108,8 +96,11 @@ void addEntry(const std::string &header, const std::string &content)
     }
     if (!safePath(name))
         return;
-    const std::string path = treeRoot() + "/" + name;
-    makeParents(path);
+    const fs::path path = treeRoot() / name;
+    if (!landsInsideTree(path))
+        return;
+    std::error_code ignored;
+    fs::create_directories(path.parent_path(), ignored);
     if (link) {
         (void)symlink(target.c_str(), path.c_str());
         return;
@@ -124,7 +115,8 @@ void addEntry(const std::string &header, const std::string &content)
 void buildTree(const std::string &input)
 {
     clearTree();
-    mkdir(treeRoot().c_str(), 0755);
+    std::error_code ignored;
+    fs::create_directories(treeRoot(), ignored);
     std::size_t at = input.rfind("@@", 0) == 0 ? 0 : input.find("\n@@");
     if (at != std::string::npos && at != 0)
         ++at;
@@ -147,7 +139,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const std::string input(reinterpret_cast<const char *>(data), size);
     buildTree(input);
-    const SysRoot root(treeRoot());
+    const SysRoot root(treeRoot().string());
 
     // Every WMI class the backend answers, then the other questions that files answer.
     for (const WmiClass &wmiClass : wmiClasses())

@@ -1,5 +1,5 @@
-#include "platform/printable_text.h"
 #include "platform/smbios.h"
+#include "platform/text.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -10,9 +10,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const auto table = platform::smbios::parseTable(std::vector<std::uint8_t>(data, data + size));
     for (const auto &device : platform::smbios::memoryDevices(table))
-        (void)platform::printableText(device.partNumber);
+        (void)platform::text::utf8OrLatin1ControlsAsSpaces(device.partNumber);
     (void)platform::smbios::memoryArrays(table);
     for (const auto &processor : platform::smbios::processors(table))
-        (void)platform::printableText(processor.socketDesignation);
+        (void)platform::text::utf8OrLatin1ControlsAsSpaces(processor.socketDesignation);
     return 0;
 }

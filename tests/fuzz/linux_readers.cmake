@@ -43,7 +43,7 @@ file(GLOB linux_reader_sources RELATIVE "${PROJECT_SOURCE_DIR}" "${PROJECT_SOURC
 list(FILTER linux_reader_sources EXCLUDE REGEX "/(bluez|bluetooth|nl80211_parse|wlan|linux_source|network|sampling|drives|firmware)\\.cpp$")
 kelvaro_add_fuzzer(fuzz_linux_readers
     SOURCES tests/fuzz/fuzz_linux_readers.cpp ${linux_reader_sources} src/platform/ata.cpp src/platform/edid.cpp
-            src/platform/printable_text.cpp src/platform/smbios.cpp src/platform/value.cpp src/platform/wql.cpp
+            src/platform/text.cpp src/platform/smbios.cpp src/platform/value.cpp src/platform/wql.cpp
             src/platform/variant_conversion.cpp
     SEEDS "${linux_seeds}"
     # The backend class itself stays out, so its type information is missing for the vptr check.

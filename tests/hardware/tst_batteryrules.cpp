@@ -1,3 +1,4 @@
+#include "charcodelist.h"
 #include "datarow.h"
 #include "hardware/batteryrules.h"
 #include "testregistry.h"
@@ -8,10 +9,7 @@ namespace {
 
 QVariantList codes(const QString &text)
 {
-    QVariantList list;
-    for (const QChar c : text)
-        list << int(c.unicode());
-    return list << 0;
+    return charCodes(text) << 0;
 }
 
 platform::PowerStatus power(std::uint8_t ac, std::uint8_t flag, std::uint32_t lifeTime = 0xFFFFFFFFu)

@@ -56,7 +56,12 @@ private slots:
     {
         QFETCH(QString, tree);
         auto recorder = std::make_shared<RecordingSource>(machine(tree));
-        const HardwareSnapshot live = scan(recorder);
+        QList<int> percents;
+        const HardwareSnapshot live =
+            WindowsCollector(recorder).collect([&](int percent, const QString &) { percents << percent; });
+        // One report per step, the last one complete.
+        QCOMPARE(percents.size(), 9);
+        QCOMPARE(percents.last(), 100);
         KELVARO_COMPARE_GOLDEN(snapshotText(live), "scan-" + tree + ".txt");
         QCOMPARE(replayThroughJson(recorder->recorded()), live);
     }

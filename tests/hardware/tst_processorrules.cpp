@@ -43,11 +43,12 @@ private slots:
         QCOMPARE(brandString(brandLeaves("Caf\xe9")), QString::fromLatin1("Caf\xe9"));
     }
 
-    void nameFallsBackToTheBrandString()
+    // The row's name, else the brand leaves; the instruction sets from leaves 1 and 7.0.
+    void collectorAsksTheProcessor()
     {
         auto data = std::make_shared<ProfileData>();
-        const auto name = [&] {
-            return WindowsCollector(std::make_shared<ReplaySource>(data)).collect({}).cpu.value("name");
+        const auto cpu = [&] {
+            return WindowsCollector(std::make_shared<ReplaySource>(data)).collect({}).cpu;
         };
         data->wmi["ROOT\\CIMV2"]["Win32_Processor"] = {platform::Row{{"NumberOfCores", std::int32_t{4}}}};
         const auto leaves = brandLeaves("  Intel(R) Core(TM) i5-8350U CPU @ 1.70GHz");
@@ -55,29 +56,28 @@ private slots:
         data->cpuid["80000002"] = leaves[0];
         data->cpuid["80000003"] = leaves[1];
         data->cpuid["80000004"] = leaves[2];
-        QCOMPARE(name(), QVariant("Intel(R) Core(TM) i5-8350U CPU @ 1.70GHz"));
-        // The row's name wins over the brand string.
+        // Recorded on an Ice Lake server processor.
+        data->cpuid["1"] = {394918, 16910336, 4294586883u, 529267711};
+        data->cpuid["7.0"] = {2, 4055838715u, 4284230, 536870928};
+        QCOMPARE(cpu().value("name"), QVariant("Intel(R) Core(TM) i5-8350U CPU @ 1.70GHz"));
+        QCOMPARE(cpu().value("instructionSets"),
+                 QVariant("SSE, SSE2, SSE3, SSE4.1, SSE4.2, AVX, FMA3, AES, AVX2, AVX-512F, SHA"));
+        data->cpuid.erase("7.0");
+        QCOMPARE(cpu().value("instructionSets"), QVariant("SSE, SSE2, SSE3, SSE4.1, SSE4.2, AVX, FMA3, AES"));
         data->wmi["ROOT\\CIMV2"]["Win32_Processor"][0]["Name"] = std::string(" Intel Xeon ");
-        QCOMPARE(name(), QVariant("Intel Xeon"));
+        QCOMPARE(cpu().value("name"), QVariant("Intel Xeon"));
         // A processor without the brand leaves has no name to give.
         data->wmi["ROOT\\CIMV2"]["Win32_Processor"][0].erase("Name");
         data->cpuid["80000000"] = {0x80000001u, 0, 0, 0};
-        QVERIFY(!name().isValid());
+        QVERIFY(!cpu().value("name").isValid());
     }
 
-    void instructionSets()
+    void instructionSetsOfOlderProcessors()
     {
-        // Recorded on an Ice Lake server processor.
-        const platform::CpuidRegisters leaf1{394918, 16910336, 4294586883u, 529267711};
-        const platform::CpuidRegisters leaf7{2, 4055838715u, 4284230, 536870928};
-        QCOMPARE(instructionSetsText(leaf1, leaf7),
-                 QString("SSE, SSE2, SSE3, SSE4.1, SSE4.2, AVX, FMA3, AES, AVX2, AVX-512F, SHA"));
-        QCOMPARE(instructionSetsText(leaf1, std::nullopt),
-                 QString("SSE, SSE2, SSE3, SSE4.1, SSE4.2, AVX, FMA3, AES"));
-        // A processor with SSE2 and SSE3 only, and AVX2 without AVX-512.
+        // SSE2 and SSE3 only, and AVX2 without AVX-512.
         const platform::CpuidRegisters old{0, 0, 1u << 0, (1u << 25) | (1u << 26)};
-        const platform::CpuidRegisters avx2{0, 1u << 5, 0, 0};
-        QCOMPARE(instructionSetsText(old, avx2), QString("SSE, SSE2, SSE3, AVX2"));
+        QCOMPARE(instructionSetsText(old, platform::CpuidRegisters{0, 1u << 5, 0, 0}),
+                 QString("SSE, SSE2, SSE3, AVX2"));
         QVERIFY(instructionSetsText(std::nullopt, std::nullopt).isEmpty());
     }
 

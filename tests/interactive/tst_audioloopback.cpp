@@ -1,6 +1,7 @@
 // The audio path for real: tones into a null sink recorded back from its monitor, and the meter
 // listening to a monitor that a generated signal is played into. ctest starts the sound server.
 #include "interactive/audiocontroller.h"
+#include "interactive/audiosignal.h"
 #include "testregistry.h"
 
 #include <QAudioDeviceInfo>
@@ -29,18 +30,6 @@ QAudioDeviceInfo deviceNamed(QAudio::Mode mode, const QString &name)
         if (device.deviceName() == name)
             return device;
     return {};
-}
-
-QAudioFormat pcm(int rate, int channels)
-{
-    QAudioFormat format;
-    format.setSampleRate(rate);
-    format.setChannelCount(channels);
-    format.setSampleSize(16);
-    format.setCodec(QStringLiteral("audio/pcm"));
-    format.setByteOrder(QAudioFormat::LittleEndian);
-    format.setSampleType(QAudioFormat::SignedInt);
-    return format;
 }
 
 struct Span {
@@ -117,9 +106,9 @@ private slots:
         QBuffer silent(&silence);
         silent.open(QIODevice::ReadOnly);
         QAudioOutput keepAwake(deviceNamed(QAudio::AudioOutput, QStringLiteral("kelvaro_sink")),
-                               pcm(44100, 2));
+                               pcmFormat(44100, 2));
         keepAwake.start(&silent);
-        QAudioInput recorder(monitor, pcm(44100, 2));
+        QAudioInput recorder(monitor, pcmFormat(44100, 2));
         QBuffer recorded;
         recorded.open(QIODevice::WriteOnly);
         recorder.start(&recorded);
@@ -166,7 +155,7 @@ private slots:
                                     signal.data() + 2 * i);
         QBuffer source(&signal);
         source.open(QIODevice::ReadOnly);
-        QAudioOutput feed(feedDevice, pcm(16000, 1));
+        QAudioOutput feed(feedDevice, pcmFormat(16000, 1));
 
         audio.startMic(mic);
         QVERIFY(audio.micActive());

@@ -32,30 +32,25 @@ QByteArray int16Chunk(int samples, qint16 value)
 
 } // namespace
 
+// Length, gain and the left and both placements at 44.1 kHz are heard back from a real sound server
+// (tst_audioloopback); here the shape a recording cannot show exactly, at another rate.
 class TestAudioSignal : public QObject {
     Q_OBJECT
 
 private slots:
-    void toneLengthAndFades()
+    void toneFadesAndPitch()
     {
-        const QByteArray tone = toneSamples(2, 44100, 2);
-        QCOMPARE(tone.size(), 52920 * 2 * 2);
-        const int full = int(0.6 * 32767);
-        QVERIFY(std::abs(peakOf(tone, 2, 0, 882, 52038) - full) <= 2);
-        // Fades of 882 frames: half way into them the tone is at most half as loud.
-        QVERIFY(peakOf(tone, 2, 0, 0, 441) <= full / 2 + 1);
-        QVERIFY(peakOf(tone, 2, 0, 52920 - 441, 52920) <= full / 2 + 1);
-        QVERIFY(peakOf(tone, 2, 0, 441, 882) > full / 2);
+        const QByteArray tone = toneSamples(2, 48000, 2);
+        QCOMPARE(tone.size(), 57600 * 2 * 2);
+        const int full = peakOf(tone, 2, 0, 10000, 20000);
+        // Fades of 20 ms (960 frames): from and to silence, half way in at most half as loud.
         QCOMPARE(sampleAt(tone, 2, 0, 0), qint16(0));
-        QVERIFY(std::abs(sampleAt(tone, 2, 52919, 0)) <= full / 882 + 1);
-        QCOMPARE(toneSamples(2, 48000, 2).size(), 57600 * 4);
-    }
-
-    void toneIs440Hz()
-    {
-        const QByteArray tone = toneSamples(0, 44100, 2);
+        QVERIFY(std::abs(sampleAt(tone, 2, 57599, 0)) <= full / 960 + 1);
+        QVERIFY(peakOf(tone, 2, 0, 0, 480) <= full / 2 + 1);
+        QVERIFY(peakOf(tone, 2, 0, 57600 - 480, 57600) <= full / 2 + 1);
+        QVERIFY(peakOf(tone, 2, 0, 480, 960) > full / 2);
         int crossings = 0;
-        for (int f = 1001; f < 1001 + 44100; ++f)
+        for (int f = 1001; f < 1001 + 48000; ++f)
             crossings += (sampleAt(tone, 2, f - 1, 0) < 0) != (sampleAt(tone, 2, f, 0) < 0);
         QVERIFY2(std::abs(crossings - 880) <= 2, qPrintable(QString::number(crossings)));
     }
@@ -65,9 +60,7 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<int>("channels");
         QTest::addColumn<QList<bool>>("audible");
-        QTest::newRow("left") << 0 << 2 << QList<bool>{true, false};
         QTest::newRow("right") << 1 << 2 << QList<bool>{false, true};
-        QTest::newRow("both") << 2 << 2 << QList<bool>{true, true};
         QTest::newRow("mono left") << 0 << 1 << QList<bool>{true};
         QTest::newRow("mono right") << 1 << 1 << QList<bool>{false};
         QTest::newRow("mono both") << 2 << 1 << QList<bool>{true};
@@ -89,34 +82,32 @@ private slots:
     {
         MeterReading reading;
         double level = 0;
-        QList<double> levels;
         for (int i = 0; i < 4; ++i) {
             QVERIFY(meterUpdate(int16Chunk(320, 32767), SampleKind::Int16, level, &reading));
+            QVERIFY(reading.level > level && reading.level <= 1.0);
             level = reading.level;
-            levels << level;
         }
-        // Each full-scale chunk moves the level 60 % of the remaining way to 1.
-        QVERIFY(std::abs(levels[0] - 0.6) < 1e-3);
-        QVERIFY(levels[3] > 0.97 && levels[3] <= 1.0);
+        QVERIFY(level > 0.97);
         QVERIFY(reading.peak > 0.999);
-
-        // The peak is that of the last chunk only.
+        // A quieter chunk lowers the level only part of the way; the peak is that chunk's alone.
         QVERIFY(meterUpdate(int16Chunk(320, 3277), SampleKind::Int16, level, &reading));
         QVERIFY(std::abs(reading.peak - 0.1) < 1e-3);
-        QVERIFY(std::abs(reading.level - (0.1 * 1.8 * 0.6 + level * 0.4)) < 1e-3);
+        QVERIFY(reading.level < level && reading.level > 0.3);
     }
 
     void meterFormats()
     {
-        MeterReading reading{0.5, 0.5};
+        // The same loudness as floats and as 16-bit samples reads the same.
         QByteArray floats(4 * 100, '\0');
         for (int i = 0; i < 100; ++i) {
             const float v = i % 2 ? 0.25f : -0.25f;
             std::memcpy(floats.data() + 4 * i, &v, 4);
         }
-        QVERIFY(meterUpdate(floats, SampleKind::Float32, 0, &reading));
-        QVERIFY(std::abs(reading.level - 0.25 * 1.8 * 0.6) < 1e-6);
-        QVERIFY(std::abs(reading.peak - 0.25) < 1e-6);
+        MeterReading fromFloats, fromInts;
+        QVERIFY(meterUpdate(floats, SampleKind::Float32, 0.2, &fromFloats));
+        QVERIFY(meterUpdate(int16Chunk(100, 8192), SampleKind::Int16, 0.2, &fromInts));
+        QVERIFY(std::abs(fromFloats.level - fromInts.level) < 1e-6 && fromFloats.level > 0.2);
+        QVERIFY(std::abs(fromFloats.peak - 0.25) < 1e-6);
 
         MeterReading untouched{0.3, 0.2};
         QVERIFY(!meterUpdate(QByteArray(64, '\x7f'), SampleKind::Other, 0.9, &untouched));

@@ -13,15 +13,6 @@ inline QJsonArray realMachinesJson()
     return QJsonDocument::fromJson(testDataBytes("laptop/machines.json")).array();
 }
 
-// The ids of every machine in tests/data/laptop/machines.json, in file order.
-inline QStringList realMachineIds()
-{
-    QStringList ids;
-    for (const QJsonValue &value : realMachinesJson())
-        ids << value.toObject().value(QStringLiteral("id")).toString();
-    return ids;
-}
-
 // Snapshots of the real machines in tests/data/laptop/machines.json, by id ("D01" …).
 inline HardwareSnapshot realMachine(const QString &id)
 {

@@ -10,19 +10,6 @@ class TestLaptopCatalogue : public QObject {
     Q_OBJECT
 
 private slots:
-    void entriesPerMaker()
-    {
-        const QVector<LaptopModel> &catalogue = laptopCatalogue();
-        QCOMPARE(catalogue.size(), 54);
-        QMap<QString, int> makers;
-        for (const LaptopModel &entry : catalogue)
-            ++makers[entry.brand];
-        const QMap<QString, int> expected{{"HP", 13},    {"Dell", 11},   {"Lenovo", 10}, {"ASUS", 6},
-                                          {"Acer", 6},   {"MSI", 4},     {"LG", 1},      {"Microsoft", 1},
-                                          {"HUAWEI", 1}, {"GIGABYTE", 1}};
-        QCOMPARE(makers, expected);
-    }
-
     void keysAreLowerCaseAndBounded()
     {
         const QSet<QString> vendorWords{"intel", "amd", "ryzen", "athlon"};
@@ -36,23 +23,12 @@ private slots:
         }
     }
 
-    void solderedMemoryAndSlots()
+    void solderedProcessorsAndSlotCounts()
     {
-        const QVector<LaptopModel> &catalogue = laptopCatalogue();
-        QSet<int> withoutSlots;
-        QSet<int> withFourSlots;
-        for (int i = 0; i < catalogue.size(); ++i) {
-            const LaptopModel &entry = catalogue[i];
-            QVERIFY(entry.cpuSoldered);
-            QVERIFY(QSet<int>({0, 1, 2, 4}).contains(entry.ramSlots));
-            if (entry.ramSlots == 0)
-                withoutSlots.insert(i + 1);
-            if (entry.ramSlots == 4)
-                withFourSlots.insert(i + 1);
+        for (const LaptopModel &entry : laptopCatalogue()) {
+            QVERIFY2(entry.cpuSoldered, qPrintable(entry.series));
+            QVERIFY2(QSet<int>({0, 1, 2, 4}).contains(entry.ramSlots), qPrintable(entry.series));
         }
-        QCOMPARE(withoutSlots, QSet<int>({14, 22, 25, 27, 40, 44, 52}));
-        QCOMPARE(withFourSlots, QSet<int>({26}));
-        QCOMPARE(catalogue[25].series, QString("HP ZBook 15/17 (workstation)"));
     }
 
     void swapGroupsAreUnique()
@@ -70,7 +46,6 @@ private slots:
     {
         for (const LaptopModel &entry : laptopCatalogue())
             QVERIFY2(!ddrGeneration(entry.ramType).isEmpty(), qPrintable(entry.series));
-        QCOMPARE(ddrGeneration(laptopCatalogue()[34].ramType), QString("ddr4"));
     }
 
     // The advice must not contradict the entry: soldered memory cannot be raised, slotted can.
@@ -86,11 +61,6 @@ private slots:
                 QVERIFY2(!note.contains("không nâng"), qPrintable(entry.series));
             }
         }
-        QCOMPARE(
-            laptopCatalogue()[13].upgradeNote,
-            QString(
-                "CẢ CPU lẫn RAM đều hàn chết, không nâng cấp được - chỉ thay SSD M.2 2280. Cần dung lượng "
-                "cao phải chọn cấu hình từ đầu."));
     }
 
     // The file is read strictly: a misspelt, missing or mistyped field must not leave a default.
@@ -117,9 +87,9 @@ private slots:
         }
     }
 
-    // Digest of every table field, taken from the reviewed tables (with "HP ProBook 640/650 G4-G8"
-    // keyed to Intel processors); any edit of the data (a re-typed dash or quote, a lost key)
-    // changes it.
+    // Digest of every field of every entry, in order, taken from the reviewed tables (with "HP
+    // ProBook 640/650 G4-G8" keyed to Intel processors); any edit of the data (a re-typed dash or
+    // quote, a lost key, an entry more or less) changes it.
     void tableTextsUnchanged()
     {
         QStringList rows;
@@ -135,13 +105,15 @@ private slots:
                                 QString::number(e.ramSlots),
                                 e.ramType,
                                 e.boardId,
-                                e.swapGroup}
+                                e.swapGroup,
+                                e.cpuSoldered ? "1" : "0",
+                                e.upgradeNote}
                         .join(QChar(0x1f));
         }
         const QByteArray digest =
             QCryptographicHash::hash(rows.join('\n').toUtf8(), QCryptographicHash::Sha256);
         QCOMPARE(digest.toHex(),
-                 QByteArray("65335fddefe2f30d400cae9f212d8d6621d79983d82dc523aa438a9f9faf6287"));
+                 QByteArray("be58798e0987ee91c977bc6e1a913620a55a3cc68986baa0f97a746fa6b09982"));
     }
 };
 

@@ -68,14 +68,10 @@ private slots:
         QCOMPARE(loads[1], 75.0); // measured from zero
     }
 
-    void memoryUseOfAReading()
+    // More available than installed is a bad reading: no use, not a wrapped number. The monitor's
+    // first sample shows an ordinary one.
+    void memoryUseOfABadReading()
     {
-        const MemoryUse half = memoryUse({quint64(16) << 30, quint64(4) << 30});
-        QCOMPARE(half.percent, 75.0);
-        QCOMPARE(half.usedText, QStringLiteral("12.0 GB"));
-        QCOMPARE(half.totalText, QStringLiteral("16.0 GB"));
-
-        // More available than installed is a bad reading: no use, not a wrapped number.
         const MemoryUse odd = memoryUse({quint64(1) << 30, quint64(2) << 30});
         QCOMPARE(odd.percent, 0.0);
         QCOMPARE(odd.usedText, QStringLiteral("0 MB"));

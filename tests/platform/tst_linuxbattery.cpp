@@ -10,7 +10,6 @@
 #include "testregistry.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTest>
 
 using namespace platform;
@@ -21,12 +20,6 @@ namespace {
 std::unique_ptr<Source> machine(const char *name)
 {
     return std::make_unique<LinuxSource>(testSysRoot(QStringLiteral("sysroots-power/") + name));
-}
-
-QByteArray attribute(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray();
 }
 
 } // namespace
@@ -66,9 +59,9 @@ private slots:
         const QDir supplies(QStringLiteral("/sys/class/power_supply"));
         for (const QString &name : supplies.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
             const QString dir = supplies.filePath(name) + QLatin1Char('/');
-            systemBattery =
-                systemBattery || (attribute(dir + "type") == "Battery" &&
-                                  attribute(dir + "scope") != "Device" && attribute(dir + "present") != "0");
+            systemBattery = systemBattery || (fileBytes(dir + "type").trimmed() == "Battery" &&
+                                              fileBytes(dir + "scope").trimmed() != "Device" &&
+                                              fileBytes(dir + "present").trimmed() != "0");
         }
         LinuxSource live{SysRoot("/")};
         QCOMPARE(runStep(live, collectBattery).value("present").toBool(), systemBattery);

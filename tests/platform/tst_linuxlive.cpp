@@ -1,5 +1,6 @@
 #include "hardware/networkstep.h"
 #include "platform/linux/linux_source.h"
+#include "testdata.h"
 #include "testregistry.h"
 
 #include <QDir>
@@ -12,8 +13,7 @@ namespace {
 
 QString sysfsText(const QString &path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed() : QString();
+    return QString::fromUtf8(fileBytes(path).trimmed());
 }
 
 QVariantMap entryNamed(const QVariantList &network, const QString &name)

@@ -12,23 +12,19 @@ class TestWql : public QObject {
     Q_OBJECT
 
 private slots:
-    void parsesTheQueriesTheCollectorAsks()
+    // The collector's own queries run in every recorded-tree case (tst_linuxbattery, tst_linuxgraphics).
+    void parsesOddlyWrittenQueries()
     {
-        const auto q = parseWql("SELECT Manufacturer, Model,SystemType FROM Win32_ComputerSystem");
-        QVERIFY(q);
-        QCOMPARE(q->className, std::string("Win32_ComputerSystem"));
-        QCOMPARE(q->properties, (std::vector<std::string>{"Manufacturer", "Model", "SystemType"}));
-
         const auto star = parseWql("  select * from MSAcpi_ThermalZoneTemperature where Active = TRUE ");
         QVERIFY(star);
         QVERIFY(star->properties.empty());
         QCOMPARE(star->className, std::string("MSAcpi_ThermalZoneTemperature"));
 
         // Names that merely contain the keywords are not keywords.
-        const auto tricky = parseWql("SELECT FromDate, Selected FROM Fromage");
+        const auto tricky = parseWql("SELECT FromDate,Selected  FROM Fromage");
         QVERIFY(tricky);
         QCOMPARE(tricky->className, std::string("Fromage"));
-        QCOMPARE(tricky->properties.size(), std::size_t(2));
+        QCOMPARE(tricky->properties, (std::vector<std::string>{"FromDate", "Selected"}));
     }
 
     void rejectsWhatIsNotASelect()

@@ -99,6 +99,21 @@ TestCase {
         compare(Bench.stressVerdict(s, true).text, "Ổn định")
     }
 
+    // Slow frames hold the GUI thread, so the timer fires late: the rate is taken over the real
+    // span, and the run still lasts 20 s of measured time instead of 40 late ticks.
+    function test_lateTicksKeepTheRunToItsLength() {
+        compare(Bench.frameRate(13, 1300), 10)
+        compare(Bench.frameRate(5, 0), 0)
+        var s = Bench.newStress(64)
+        var ticks = 0
+        while (!s.done && ticks < 100) {
+            Bench.stressTick(s, 10, 20, 1300)
+            ticks += 1
+        }
+        compare(ticks, 1 + 16, "15 late ticks measure 19.5 s, the 16th 20.8 s")
+        compare([s.elapsed, s.count, s.stability], [42, 16, 100])
+    }
+
     function test_unevenRun() {
         var s = Bench.newStress(64)
         Bench.stressTick(s, 0, 2)

@@ -26,6 +26,7 @@ TestCase {
             property var benchmark: ({})
             property bool stressRunning: false
             property real stressMaxLoad: 0
+            property int stressElapsed: 0
             property var gpuResult: ({})
             property var calls: []
             signal benchChanged()
@@ -33,7 +34,13 @@ TestCase {
             function note(c) { calls = calls.concat([c]) }
             function startMonitor() { note("startMonitor") }
             function runBenchmark() { note("runBenchmark"); benchRunning = true; benchmark = {}; benchChanged() }
-            function startStress(s) { note("startStress " + s); stressRunning = true; stressMaxLoad = 0; stressChanged() }
+            function startStress(s) {
+                note("startStress " + s)
+                stressRunning = true
+                stressMaxLoad = 0
+                stressElapsed = 0
+                stressChanged()
+            }
             function requestGpuBenchmark() { note("requestGpuBenchmark") }
             function requestGpuStress() { note("requestGpuStress") }
         }
@@ -49,7 +56,9 @@ TestCase {
         id: runComponent
         InspectionRun {
             property var tabs: []
+            property var endings: []
             onShowTab: tabs = tabs.concat([key])
+            onPhaseEnded: endings = endings.concat([phase + (byWatchdog ? " watchdog" : "")])
         }
     }
     Component {
@@ -94,6 +103,19 @@ TestCase {
         verify(!run.watchdog.running)
         compare(run.stage, "")
         compare(run.tabs, ["dashboard", "stress", "stress", "report"])
+        compare(run.endings, Inspection.order)
+    }
+
+    // A replayed profile's monitor has no counters: the load reads 0 through the whole run.
+    function test_stressEndsWithoutALoadReading() {
+        run.runScan({ cpuStress: true, gpuBench: true })
+        perf.stressElapsed = 1
+        perf.stressChanged() // a tick of the running test
+        compare(run.phase, "cpuStress")
+        perf.stressElapsed = 30
+        perf.stressRunning = false
+        perf.stressChanged()
+        compare(run.phase, "gpuBench")
     }
 
     function test_phaseWaitsForItsOwnResult() {
@@ -157,6 +179,7 @@ TestCase {
         verify(run.running)
         tryCompare(run, "phase", "done", 2000)
         compare(run.tabs, ["dashboard", "report"])
+        compare(run.endings, ["hw watchdog", "cpuBench watchdog"])
         // The skipped scan goes on; its late result still recomputes the score.
         var computes = report.computes
         hw.finish()

@@ -1,13 +1,12 @@
 // Whole reports of recorded machines, byte for byte, as the export command writes them.
+#include "fakecollector.h"
 #include "golden.h"
-#include "hardware/hardwarecontroller.h"
 #include "interactive/displaycontroller.h"
 #include "perf/perfcontroller.h"
 #include "report/reportcontroller.h"
 #include "steprun.h"
 #include "testregistry.h"
 
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -30,9 +29,7 @@ class TestReportGolden : public QObject {
         report.setExportFolder(folder.path());
         report.setClock([] { return QDateTime(QDate(2024, 5, 17), QTime(14, 3, 9)); });
 
-        QSignalSpy scanned(&hardware, &HardwareController::dataChanged);
-        hardware.scan();
-        QVERIFY(scanned.wait(20000));
+        QVERIFY(completeScan(hardware, 20000));
         if (tests)
             tests(perf);
         report.compute();

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "hardware/hardwarecontroller.h"
 #include "hardware/ihardwarecollector.h"
 
 #include <QSemaphore>
+#include <QSignalSpy>
 
 #include <deque>
 #include <memory>
@@ -56,4 +58,12 @@ inline CollectorFactory snapshotsInTurn(std::deque<HardwareSnapshot> snapshots)
         queue->pop_front();
         return collector;
     };
+}
+
+// Runs one scan to its end; false when it takes longer than the wait.
+inline bool completeScan(HardwareController &hardware, int waitMs = 10000)
+{
+    QSignalSpy done(&hardware, &HardwareController::dataChanged);
+    hardware.scan();
+    return done.wait(waitMs);
 }

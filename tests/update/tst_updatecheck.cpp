@@ -165,7 +165,8 @@ private slots:
         UpdateRig rig;
         rig.server.serve("/beta/m.json",
                          {200, manifestJson("0.21.15", installerEntry(rig.server.base() + "/a.exe"))});
-        qputenv("KELVARO_UPDATE_URL", (rig.server.base() + "/beta/m.json?channel=beta").toUtf8());
+        // Spaces around it are dropped, and its own query gives way to the cache breaker.
+        qputenv("KELVARO_UPDATE_URL", (" " + rig.server.base() + "/beta/m.json?channel=beta ").toUtf8());
         rig.update->checkForUpdates(false);
         qunsetenv("KELVARO_UPDATE_URL");
         QVERIFY(rig.settle());

@@ -30,6 +30,7 @@ Rectangle {
     property string stressVerdict: ""
     property color stressVerdictColor: Theme.textSecondary
     property int frames: 0
+    property real lastTick: 0 // Date.now() of the previous tick
     property int phase: 0
     property var bench: Bench.newBenchmark()
     property var stress: Bench.newStress(0)
@@ -46,6 +47,7 @@ Rectangle {
         complexity = bench.complexity
         phase = 0
         frames = 0
+        lastTick = Date.now()
         mode = "benchmark"
     }
 
@@ -60,6 +62,7 @@ Rectangle {
         stressVerdict = ""
         complexity = stress.complexity
         frames = 0
+        lastTick = Date.now()
         mode = "stress"
     }
 
@@ -86,8 +89,8 @@ Rectangle {
         Perf.reportGpuBenchmark(gpuScore, peakThroughput, verdict)
     }
 
-    function stressTick() {
-        Bench.stressTick(stress, fps, stressSeconds)
+    function stressTick(spanMs) {
+        Bench.stressTick(stress, fps, stressSeconds, spanMs)
         stressElapsed = stress.elapsed
         stressMinFps = stress.minFps
         stressAvgFps = stress.avgFps
@@ -289,12 +292,15 @@ Rectangle {
                 repeat: true
                 running: root.surfaceActive
                 onTriggered: {
-                    root.fps = root.frames * 2
+                    var now = Date.now()
+                    var span = now - root.lastTick
+                    root.lastTick = now
+                    root.fps = Bench.frameRate(root.frames, span)
                     root.frames = 0
                     if (root.mode === "benchmark")
                         root.benchmarkTick()
                     else if (root.mode === "stress")
-                        root.stressTick()
+                        root.stressTick(span)
                 }
             }
 

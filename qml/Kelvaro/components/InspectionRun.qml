@@ -15,6 +15,8 @@ QtObject {
     property int watchdogInterval: 60000
     readonly property var phaseOrder: Inspection.order
     signal showTab(string key)
+    // Before the next phase starts; byWatchdog when the phase never reported its result.
+    signal phaseEnded(string phase, bool byWatchdog)
 
     property Timer watchdog: Timer {
         interval: run.watchdogInterval

@@ -7,7 +7,9 @@ Item {
     id: root
     property real value: 0
     property int size: 150
-    readonly property color arcColor: Theme.levelColor(Levels.gaugeLevel(value))
+    // A badge level for values where less is better (battery wear); empty: by the score bands.
+    property string level: ""
+    readonly property color arcColor: Theme.levelColor(level !== "" ? level : Levels.gaugeLevel(value))
     property real shown: value
 
     width: size

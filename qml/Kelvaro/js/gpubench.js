@@ -3,9 +3,18 @@
 // Arithmetic of the GPU benchmark and stability run. The component feeds one frame rate per
 // 500 ms tick; everything here is plain data so that tests can drive it with made-up rates.
 
+var tickMs = 500
+
 var levels = [8, 16, 24, 32, 48, 64, 96, 128, 160, 200, 256, 320, 400, 512]
 var baselineIterations = 2
 var stressFallbackLevel = 256
+
+// Frames per second over the real span of a tick. A frame that takes long to render holds the
+// GUI thread at its next sync, so the 500 ms timer fires late; counting frames × 2 would then
+// overstate the rate by the same factor.
+function frameRate(frames, spanMs) {
+    return spanMs > 0 ? frames * 1000 / spanMs : 0
+}
 
 function newBenchmark() {
     return { phase: 0, levelIndex: -1, settle: 0, capFps: 0, peakThroughput: 0, maxStableLevel: 0,
@@ -66,16 +75,19 @@ function benchmarkVerdict(t, dedicated) {
 }
 
 function newStress(maxStableLevel) {
-    return { settle: 0, elapsed: 0, minFps: 0, avgFps: 0, sum: 0, count: 0, stable: 0, stability: 0,
-             complexity: maxStableLevel > 0 ? maxStableLevel : stressFallbackLevel, done: false }
+    return { settle: 0, elapsed: 0, elapsedMs: 0, minFps: 0, avgFps: 0, sum: 0, count: 0, stable: 0,
+             stability: 0, complexity: maxStableLevel > 0 ? maxStableLevel : stressFallbackLevel, done: false }
 }
 
-// One 500 ms tick of a run of `seconds`; the first tick is warm-up.
-function stressTick(s, fps, seconds) {
+// One tick of a run of `seconds`; the first tick is warm-up. spanMs is the real time since the
+// previous tick (500 when omitted): the run lasts `seconds` of measured time however late the
+// ticks come, and `elapsed` counts measured half-seconds.
+function stressTick(s, fps, seconds, spanMs) {
     s.settle += 1
     if (s.settle === 1)
         return s
-    s.elapsed += 1
+    s.elapsedMs += spanMs === undefined ? tickMs : Math.max(0, spanMs)
+    s.elapsed = Math.round(s.elapsedMs / tickMs)
     s.sum += fps
     s.count += 1
     s.avgFps = s.sum / s.count

@@ -35,7 +35,9 @@ function isComplete(phase, hw, perf) {
     case "cpuBench":
         return !perf.benchRunning && Object.keys(perf.benchmark || {}).length > 0
     case "cpuStress":
-        return !perf.stressRunning && perf.stressMaxLoad > 0
+        // A run that has ticked and stopped. The load may read 0 the whole time (a replayed
+        // profile's monitor has no counters, a failed reading gives 0), so it is not the test.
+        return !perf.stressRunning && (perf.stressMaxLoad > 0 || perf.stressElapsed > 0)
     case "gpuBench":
         return !!perf.gpuResult && perf.gpuResult.tested === true
     case "gpuStress":
@@ -98,12 +100,16 @@ function startPhase(run, phase) {
 // Every watched result recomputes the score, also outside a run (manual tests reach the report).
 function advance(run) {
     run.report.compute()
-    if (run.running && isComplete(run.phase, run.hardware, run.perf))
+    if (run.running && isComplete(run.phase, run.hardware, run.perf)) {
+        run.phaseEnded(run.phase, false)
         startPhase(run, nextPhase(run.enabled, run.phase))
+    }
 }
 
 // A stalled phase is skipped, not stopped: its late result still reaches the score.
 function watchdogFired(run) {
-    if (run.running)
-        startPhase(run, nextPhase(run.enabled, run.phase))
+    if (!run.running)
+        return
+    run.phaseEnded(run.phase, true)
+    startPhase(run, nextPhase(run.enabled, run.phase))
 }

@@ -37,7 +37,7 @@ function boardRows(board) {
         row("Nền tảng CPU", b.cpuPlatform),
         cpu,
         row("CPU hỗ trợ", b.cpuOptions),
-        row("RAM tối đa", b.maxRam, "info"),
+        row("RAM tối đa", has(b.maxRam) ? b.maxRam + " (theo dòng máy)" : undefined, "info"),
         row("Số khe RAM", b.ramSlots ? String(b.ramSlots) : undefined),
         row("Loại RAM", b.ramType),
         row("Mã mainboard", b.boardId)
@@ -82,7 +82,7 @@ function ramUpgradeRows(s) {
     var known = s.upgradable === true || s.upgradable === false
     return [
         row("Hiện tại", s.total),
-        row("Hỗ trợ tối đa", s.maxCapacity, "info"),
+        row("Hỗ trợ tối đa", has(s.maxCapacity) ? s.maxCapacity + " (theo firmware)" : undefined, "info"),
         row("Khe còn trống", has(s.freeSlots) ? String(s.freeSlots) : undefined, s.freeSlots > 0 ? "good" : "muted"),
         row("Đánh giá", known ? (s.upgradable ? "Có thể nâng cấp" : "Đã tối đa") : undefined,
             s.upgradable ? "good" : "warn")

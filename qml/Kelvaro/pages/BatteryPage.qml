@@ -85,6 +85,8 @@ InventoryPage {
                     Layout.alignment: Qt.AlignHCenter
                     size: 150
                     value: page.battery.wearValue !== undefined ? page.battery.wearValue : 0
+                    // Low wear is good: the arc takes the grade's colour, not the score bands'.
+                    level: page.grade.level
                 }
                 StatusBadge {
                     Layout.alignment: Qt.AlignHCenter

@@ -417,7 +417,8 @@ ScrollView {
             }
 
             RowLayout {
-                visible: Perf.stressRunning || Perf.stressMaxLoad > 0
+                // A finished run stays on show even when the load read 0 throughout (a replayed profile).
+                visible: Perf.stressRunning || Perf.stressMaxLoad > 0 || Perf.stressElapsed > 0
                 Layout.fillWidth: true
                 spacing: Theme.spacingSm
                 Stat { label: "Đã chạy"; value: Perf.stressElapsed + "s / " + Perf.stressDuration + "s" }

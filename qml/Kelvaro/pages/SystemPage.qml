@@ -129,7 +129,8 @@ InventoryPage {
                         font.bold: true
                     }
                     Text {
-                        visible: page.verdict.starText !== undefined
+                        // Stars rate a comparison; a verdict without a score compared nothing.
+                        visible: page.verdict.starText !== undefined && page.verdict.score > 0
                         text: page.verdict.starText || ""
                         color: Theme.warn
                         font.family: Theme.fontFamily

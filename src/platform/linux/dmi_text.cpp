@@ -1,6 +1,6 @@
 #include "platform/linux/dmi_text.h"
 
-#include "platform/printable_text.h"
+#include "platform/text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -89,16 +89,16 @@ bool isFirmwarePlaceholder(const std::string &text)
     return !hasMeaning;
 }
 
-std::string firmwareText(const std::string &raw)
+std::string meaningfulFirmwareText(const std::string &raw)
 {
-    const std::string text = trim(printableText(raw));
+    const std::string text = trim(text::utf8OrLatin1ControlsAsSpaces(raw));
     return isFirmwarePlaceholder(text) ? std::string() : text;
 }
 
 std::string dmiText(const SysRoot &root, const std::string &attribute)
 {
     const auto value = root.readAttribute("/sys/class/dmi/id/" + attribute);
-    return value ? firmwareText(*value) : std::string();
+    return value ? meaningfulFirmwareText(*value) : std::string();
 }
 
 std::string cimDateFromDmi(const std::string &date)

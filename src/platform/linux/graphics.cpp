@@ -1,8 +1,8 @@
 #include "platform/linux/adapter_names.h"
-#include "platform/linux/char_codes.h"
 #include "platform/linux/drm_adapters.h"
 #include "platform/linux/drm_sysfs.h"
 #include "platform/linux/linux_source.h"
+#include "platform/text.h"
 
 #include <cstdio>
 
@@ -35,14 +35,14 @@ std::vector<DrmAdapter> drmAdapters(const SysRoot &root)
     for (const DrmCard &card : drmCards(root)) {
         DrmAdapter adapter;
         adapter.card = card.name;
-        adapter.driverVersion = printableText(card.driverVersion);
+        adapter.driverVersion = text::validUtf8WithoutControlsTrimmed(card.driverVersion);
         adapter.vram = card.vram;
         adapter.software = isSoftwareDriver(card.driver);
         if (card.pci) {
             // The ID list is a file like any other below the root: only its printable text counts.
             HardwareNames names = pciNames(root, card.vendorId, card.deviceId);
-            names.vendor = printableText(names.vendor);
-            names.device = printableText(names.device);
+            names.vendor = text::validUtf8WithoutControlsTrimmed(names.vendor);
+            names.device = text::validUtf8WithoutControlsTrimmed(names.device);
             adapter.vendor = names.vendor;
             adapter.processor = names.device;
             adapter.name = adapterName(names);

@@ -1,7 +1,7 @@
 #include "platform/linux/os_release.h"
 
 #include "platform/linux/sysroot.h"
-#include "platform/printable_text.h"
+#include "platform/text.h"
 
 #include <cctype>
 #include <sstream>
@@ -67,7 +67,7 @@ std::map<std::string, std::string> parseOsRelease(const std::string &text)
         const std::string key = line.substr(0, equals);
         if (!isKey(key))
             continue;
-        fields[key] = trim(printableText(unquote(line.substr(equals + 1))));
+        fields[key] = trim(text::utf8OrLatin1ControlsAsSpaces(unquote(line.substr(equals + 1))));
     }
     return fields;
 }

@@ -1,6 +1,6 @@
 #include "platform/linux/power_supplies.h"
 
-#include "platform/linux/char_codes.h"
+#include "platform/text.h"
 
 namespace platform::linuxbackend {
 
@@ -28,7 +28,7 @@ std::vector<PowerSupply> readPowerSupplies(const SysRoot &root)
     for (const auto &name : root.listDir(base)) {
         const std::string dir = base + name + "/";
         const auto text = [&](const char *file) {
-            return printableText(root.readAttribute(dir + file).value_or(""));
+            return text::validUtf8WithoutControlsTrimmed(root.readAttribute(dir + file).value_or(""));
         };
         const auto number = [&](const char *file) { return root.readInteger(dir + file); };
         PowerSupply supply;

@@ -45,7 +45,7 @@ std::int32_t cimFormFactor(std::uint8_t smbios)
 
 void putText(Row &row, const char *name, const std::string &raw)
 {
-    const std::string text = firmwareText(raw);
+    const std::string text = meaningfulFirmwareText(raw);
     if (!text.empty())
         row[name] = text;
 }

@@ -17,7 +17,7 @@ constexpr std::uint8_t kCentralProcessor = 3;
 std::string field(const CpuInfoBlock &block, const char *name)
 {
     const auto it = block.find(name);
-    return it == block.end() ? std::string() : firmwareText(it->second);
+    return it == block.end() ? std::string() : meaningfulFirmwareText(it->second);
 }
 
 bool hasFlag(const CpuInfoBlock &block, const std::string &flag)
@@ -99,7 +99,7 @@ Rows processorRows(const SysRoot &root)
             row["ProcessorId"] = id;
         if (rows.size() < sockets.size()) {
             const auto &socket = sockets[rows.size()];
-            if (const auto name = firmwareText(socket.socketDesignation); !name.empty())
+            if (const auto name = meaningfulFirmwareText(socket.socketDesignation); !name.empty())
                 row["SocketDesignation"] = name;
             if (socket.upgrade)
                 row["UpgradeMethod"] = static_cast<std::int32_t>(*socket.upgrade);

@@ -1,6 +1,7 @@
 #include "platform/ata.h"
 #include "platform/linux/block_disks.h"
 #include "platform/linux/wmi_classes.h"
+#include "platform/text.h"
 
 #include <cmath>
 
@@ -23,7 +24,7 @@ struct DiskFacts {
 std::string attributeText(const SysRoot &root, const std::string &path)
 {
     const auto value = root.readAttribute(path);
-    return value ? ata::deviceText(*value) : std::string();
+    return value ? text::latin1ControlsAsSpacesTrimmed(*value) : std::string();
 }
 
 // Unit serial number, VPD page 80h: four header bytes, then the serial.
@@ -33,7 +34,7 @@ std::string unitSerial(const SysRoot &root, const std::string &device)
     if (!vpd || vpd->size() < 4 || static_cast<std::uint8_t>((*vpd)[1]) != 0x80)
         return {};
     const std::size_t length = static_cast<std::uint8_t>((*vpd)[3]);
-    return ata::deviceText(vpd->substr(4, length));
+    return text::latin1ControlsAsSpacesTrimmed(vpd->substr(4, length));
 }
 
 std::int32_t partitionCount(const SysRoot &root, const BlockDisk &disk)

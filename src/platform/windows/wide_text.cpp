@@ -1,6 +1,6 @@
 #include "platform/windows/wide_text.h"
 
-#include "platform/variant_conversion.h"
+#include "platform/text.h"
 
 namespace platform::windowsbackend {
 
@@ -12,7 +12,7 @@ std::string utf8(const wchar_t *text, std::size_t capacity)
     while (length < capacity && text[length])
         ++length;
     static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows text is UTF-16");
-    return utf16ToUtf8(std::u16string(reinterpret_cast<const char16_t *>(text), length));
+    return text::utf16ToUtf8(std::u16string_view(reinterpret_cast<const char16_t *>(text), length));
 }
 
 } // namespace platform::windowsbackend

@@ -1,3 +1,4 @@
+#include "platform/text.h"
 #include "platform/windows/com_ptr.h"
 #include "platform/windows/variant_reader.h"
 #include "platform/windows/windows_source.h"
@@ -47,7 +48,7 @@ Row readObject(IWbemClassObject *object)
         }
         Value converted = valueOf(value);
         if (name && isPresent(converted))
-            row[utf16ToUtf8(bstrText(name))] = std::move(converted);
+            row[text::utf16ToUtf8(bstrText(name))] = std::move(converted);
         VariantClear(&value);
         SysFreeString(name);
     }

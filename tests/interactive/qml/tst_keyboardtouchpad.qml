@@ -30,17 +30,6 @@ TestCase {
         return page.activeIds[id] === true
     }
 
-    function test_layout() {
-        var ids = {}
-        Keyboard.rows.concat([Keyboard.arrows]).forEach(function (row) {
-            row.forEach(function (k) {
-                verify(!ids[k.id], "duplicate " + k.id)
-                verify(k.code !== undefined, "no code for " + k.id)
-                ids[k.id] = true
-            })
-        })
-    }
-
     function test_matching_data() {
         return [
             { tag: "right shift on Windows", code: Qt.Key_Shift, scan: 54, id: "rshift" },
@@ -90,15 +79,20 @@ TestCase {
         verify(page.activeFocus)
     }
 
+    // Every key of the layout has a code and lights its own entry: two keys sharing an id or a code
+    // leave the count short.
     function test_completeKeyboardTurnsGreen() {
         var page = makePage(keyboardPage)
+        var keys = 0
         Keyboard.rows.concat([Keyboard.arrows]).forEach(function (row) {
             row.forEach(function (k) {
+                verify(typeof k.code === "number", "no code for " + k.id)
                 page.press(k.code, k.scan === undefined ? 0 : k.scan[0], false)
                 page.release(k.code, k.scan === undefined ? 0 : k.scan[0], false)
+                ++keys
             })
         })
-        compare(page.testedCount, 78)
+        compare(page.testedCount, keys)
         compare(findChild(page, "counter").color, Theme.good)
     }
 
