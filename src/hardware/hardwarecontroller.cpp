@@ -4,7 +4,6 @@
 #include "platform/tsan_annotations.h"
 
 #include <QDateTime>
-#include <QMetaObject>
 #include <QtConcurrent>
 
 HardwareController::HardwareController(QObject *parent) : HardwareController(createCollector, parent) {}
@@ -15,6 +14,8 @@ HardwareController::HardwareController(CollectorFactory factory, QObject *parent
     static const int registered = qRegisterMetaType<HardwareSnapshot>("HardwareSnapshot");
     Q_UNUSED(registered)
     connect(&m_watcher, &QFutureWatcher<void>::finished, this, &HardwareController::onFinished);
+    connect(this, &HardwareController::progressPosted, this, &HardwareController::setProgress,
+            Qt::QueuedConnection);
 }
 
 HardwareController::~HardwareController()
@@ -44,8 +45,7 @@ void HardwareController::scan()
         if (collector) {
             const ScanProgress progress = [receiver](int percent, const QString &stage) {
                 KELVARO_HANDOFF_RELEASE(receiver);
-                QMetaObject::invokeMethod(receiver, "setProgress", Qt::QueuedConnection, Q_ARG(int, percent),
-                                          Q_ARG(QString, stage));
+                emit receiver->progressPosted(percent, stage, QPrivateSignal());
             };
             result = collector->collect(progress);
             collector.reset();

@@ -59,10 +59,12 @@ signals:
     void scanningChanged();
     void progressChanged();
     void dataChanged();
+    // Emitted by the scan task and connected queued: Qt copies the arguments itself, where a
+    // posted lambda would be built on one thread and destroyed on the other.
+    void progressPosted(int pct, QString stage, QPrivateSignal);
 
-private slots:
+private:
     void onFinished();
-    // Invoked by name, queued, from the scan task: the arguments are copied inside Qt.
     void setProgress(int pct, QString stage);
 
 private:

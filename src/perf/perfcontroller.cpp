@@ -1,17 +1,9 @@
 #include "perf/perfcontroller.h"
 
 #include "hardware/activesource.h"
-#include "perf/cpubenchmark.h"
 #include "perf/kernels.h"
 #include "perf/keys/gpuresultkeys.h"
 #include "perf/perfmonitor.h"
-#include "platform/tsan_annotations.h"
-
-#include <QMetaObject>
-#include <QtConcurrent>
-
-#include <algorithm>
-#include <system_error>
 
 namespace {
 
@@ -24,50 +16,61 @@ void appendCapped(QVariantList &history, double value)
         history.removeFirst();
 }
 
+PerfSettings withDefaults(PerfSettings settings)
+{
+    if (!settings.source)
+        settings.source = activeSource();
+    if (!settings.stressKernel)
+        settings.stressKernel = runStressKernel;
+    return settings;
+}
+
 } // namespace
 
 PerfController::PerfController(QObject *parent) : PerfController(PerfSettings{}, parent) {}
 
 PerfController::PerfController(PerfSettings settings, QObject *parent)
-    : QObject(parent), m_settings(std::move(settings))
+    : QObject(parent), m_settings(withDefaults(std::move(settings))),
+      m_stress(m_settings.stressKernel, m_settings.stressTickMs), m_bench(m_settings.benchmark)
 {
-    if (!m_settings.source)
-        m_settings.source = activeSource();
-    if (!m_settings.stressKernel)
-        m_settings.stressKernel = runStressKernel;
-
     m_monitor = new PerfMonitor(m_settings.source, m_settings.sampleIntervalMs);
     m_monitor->moveToThread(&m_workerThread);
     connect(&m_workerThread, &QThread::finished, m_monitor, &QObject::deleteLater);
-    // The reading crosses under a lock of ours and the call carries nothing: a queued copy of it
-    // would be made inside Qt, where the thread sanitizer cannot see the hand-off.
+    // All connections to the monitor's thread are made before it starts.
     connect(
         m_monitor, &PerfMonitor::sample, m_monitor,
         [this](const PerfSample &reading) {
-            const std::lock_guard<std::mutex> lock(m_sampleLock);
-            m_pendingSamples.push_back(reading);
-            QMetaObject::invokeMethod(this, "takeSample", Qt::QueuedConnection);
+            {
+                const std::lock_guard<std::mutex> lock(m_sampleLock);
+                m_pendingSamples.push_back(reading);
+            }
+            emit sampleQueued(QPrivateSignal());
         },
         Qt::DirectConnection);
+    connect(this, &PerfController::sampleQueued, this, &PerfController::takeSample, Qt::QueuedConnection);
+    PerfMonitor *monitor = m_monitor;
+    connect(
+        this, &PerfController::monitorRequested, monitor,
+        [monitor](bool active) { active ? monitor->begin() : monitor->end(); }, Qt::QueuedConnection);
+    connect(this, &PerfController::monitorReleaseRequested, monitor, &PerfMonitor::end,
+            Qt::BlockingQueuedConnection);
     m_workerThread.start();
 
-    m_stressTimer.setInterval(m_settings.stressTickMs);
-    connect(&m_stressTimer, &QTimer::timeout, this, &PerfController::onStressTick);
+    connect(&m_stress, &StressRun::changed, this, &PerfController::stressChanged);
+    connect(&m_bench, &BenchmarkRun::changed, this, &PerfController::benchChanged);
 }
 
 PerfController::~PerfController()
 {
-    // A benchmark task posts to this object: it stops after its current stage.
-    m_benchCancel = true;
-    stopStress();
+    // A running benchmark stops after its current stage; its member waits for it.
+    m_bench.cancel();
+    m_stress.stop();
     // COM belongs to the worker thread: release it there before the thread stops.
     if (m_workerThread.isRunning())
-        QMetaObject::invokeMethod(m_monitor, "end", Qt::BlockingQueuedConnection);
+        emit monitorReleaseRequested(QPrivateSignal());
     m_workerThread.quit();
     m_workerThread.wait(2000);
-    m_benchTask.waitForFinished();
-    // The task's and the monitor thread's last touches of this object are over.
-    KELVARO_HANDOFF_ACQUIRE(this);
+    // Orders the monitor thread's last push before the queue is taken apart.
     const std::lock_guard<std::mutex> lock(m_sampleLock);
 }
 
@@ -76,7 +79,7 @@ void PerfController::startMonitor()
     if (m_monitoring)
         return;
     m_monitoring = true;
-    QMetaObject::invokeMethod(m_monitor, "begin", Qt::QueuedConnection);
+    emit monitorRequested(true, QPrivateSignal());
     emit monitoringChanged();
 }
 
@@ -85,7 +88,7 @@ void PerfController::stopMonitor()
     if (!m_monitoring)
         return;
     m_monitoring = false;
-    QMetaObject::invokeMethod(m_monitor, "end", Qt::QueuedConnection);
+    emit monitorRequested(false, QPrivateSignal());
     emit monitoringChanged();
 }
 
@@ -117,113 +120,27 @@ void PerfController::onSample(const PerfSample &reading)
     appendCapped(m_cpuHistory, reading.cpu);
     appendCapped(m_ramHistory, reading.ramPercent);
     appendCapped(m_tempHistory, reading.tempOk ? reading.temp : 0.0);
+    m_stress.observe(reading);
     emit sampled();
 }
 
 void PerfController::startStress(int seconds)
 {
-    if (m_stressRunning)
+    if (m_stress.running())
         return;
-    m_stressStop = false;
-    m_stressElapsed = 0;
-    m_stressMaxTemp = 0;
-    m_stressMaxLoad = 0;
-    m_stressDuration = std::max(0, seconds);
-    const int wanted = std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
-    m_stressRunning = true;
+    m_stress.start(seconds);
     // The peaks come from the live samples.
     startMonitor();
-
-    const StressKernel kernel = m_settings.stressKernel;
-    for (int i = 0; i < wanted; ++i) {
-        try {
-            m_stressWorkers.emplace_back([this, kernel] { kernel(m_stressStop); });
-        } catch (const std::system_error &) {
-            break; // run with the threads the system gave
-        }
-    }
-    m_stressThreads = static_cast<int>(m_stressWorkers.size());
-    m_stressTimer.start();
-    emit stressChanged();
-}
-
-void PerfController::onStressTick()
-{
-    ++m_stressElapsed;
-    m_stressMaxLoad = std::max(m_stressMaxLoad, m_cpuLoad);
-    if (m_tempAvailable && m_cpuTemp > m_stressMaxTemp)
-        m_stressMaxTemp = m_cpuTemp;
-    if (m_stressDuration >= 1 && m_stressElapsed >= m_stressDuration)
-        stopStress();
-    else
-        emit stressChanged();
 }
 
 void PerfController::stopStress()
 {
-    if (!m_stressRunning && m_stressWorkers.empty())
-        return;
-    m_stressTimer.stop();
-    m_stressStop = true;
-    for (std::thread &worker : m_stressWorkers) {
-        if (worker.joinable())
-            worker.join();
-    }
-    m_stressWorkers.clear();
-    m_stressRunning = false;
-    emit stressChanged();
+    m_stress.stop();
 }
 
 void PerfController::runBenchmark()
 {
-    if (m_benchBusy.exchange(true))
-        return;
-    m_benchRunning = true;
-    m_benchProgress = 0;
-    m_benchStage = QStringLiteral("Đang khởi động…");
-    m_benchmark.clear();
-    emit benchChanged();
-
-    PerfController *receiver = this;
-    const BenchmarkSettings settings = m_settings.benchmark;
-    const std::atomic<bool> *cancel = &m_benchCancel;
-    // Progress and result are invoked by name, so that Qt copies the arguments itself.
-    KELVARO_HANDOFF_RELEASE(this);
-    m_benchTask = QtConcurrent::run([receiver, settings, cancel] {
-        KELVARO_HANDOFF_ACQUIRE(receiver);
-        const BenchmarkProgress progress = [receiver](int percent, const QString &stage) {
-            KELVARO_HANDOFF_RELEASE(receiver);
-            QMetaObject::invokeMethod(receiver, "onBenchProgress", Qt::QueuedConnection, Q_ARG(int, percent),
-                                      Q_ARG(QString, stage));
-        };
-        const QVariantMap result = runCpuBenchmark(settings, progress, *cancel);
-        KELVARO_HANDOFF_RELEASE(receiver);
-        if (!cancel->load())
-            QMetaObject::invokeMethod(receiver, "onBenchFinished", Qt::QueuedConnection,
-                                      Q_ARG(QVariantMap, result));
-        // The destructor waits for the task and then takes the controller apart.
-        KELVARO_HANDOFF_RELEASE(receiver);
-    });
-}
-
-void PerfController::onBenchProgress(int percent, QString stage)
-{
-    KELVARO_HANDOFF_ACQUIRE(this);
-    m_benchProgress = percent;
-    m_benchStage = std::move(stage);
-    m_benchRunning = true;
-    emit benchChanged();
-}
-
-void PerfController::onBenchFinished(QVariantMap result)
-{
-    KELVARO_HANDOFF_ACQUIRE(this);
-    m_benchmark = std::move(result);
-    m_benchProgress = 100;
-    m_benchStage = QStringLiteral("Hoàn tất");
-    m_benchRunning = false;
-    m_benchBusy = false;
-    emit benchChanged();
+    m_bench.start();
 }
 
 void PerfController::reportGpuBenchmark(int score, double throughput, QString verdict)

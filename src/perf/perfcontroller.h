@@ -1,27 +1,24 @@
 #pragma once
 
+#include "perf/benchmarkrun.h"
 #include "perf/perfsample.h"
 #include "perf/perfsettings.h"
+#include "perf/stressrun.h"
 
-#include <QFuture>
 #include <QObject>
 #include <QString>
 #include <QThread>
-#include <QTimer>
 #include <QVariantList>
 #include <QVariantMap>
 
-#include <atomic>
 #include <deque>
-#include <memory>
 #include <mutex>
-#include <thread>
-#include <vector>
 
 class PerfMonitor;
 
 // Live processor, memory and temperature figures with one-minute histories, the CPU stress
-// test, the CPU/RAM/disk benchmark and the GPU results reported by the user interface.
+// test, the CPU/RAM/disk benchmark and the GPU results reported by the user interface. The
+// stress test and the benchmark keep their own state; their properties here are what QML reads.
 class PerfController : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool monitoring READ monitoring NOTIFY monitoringChanged)
@@ -64,16 +61,16 @@ public:
     QVariantList cpuHistory() const { return m_cpuHistory; }
     QVariantList ramHistory() const { return m_ramHistory; }
     QVariantList tempHistory() const { return m_tempHistory; }
-    bool stressRunning() const { return m_stressRunning; }
-    int stressElapsed() const { return m_stressElapsed; }
-    int stressDuration() const { return m_stressDuration; }
-    int stressThreads() const { return m_stressThreads; }
-    double stressMaxTemp() const { return m_stressMaxTemp; }
-    double stressMaxLoad() const { return m_stressMaxLoad; }
-    bool benchRunning() const { return m_benchRunning; }
-    int benchProgress() const { return m_benchProgress; }
-    QString benchStage() const { return m_benchStage; }
-    QVariantMap benchmark() const { return m_benchmark; }
+    bool stressRunning() const { return m_stress.running(); }
+    int stressElapsed() const { return m_stress.elapsed(); }
+    int stressDuration() const { return m_stress.duration(); }
+    int stressThreads() const { return m_stress.threads(); }
+    double stressMaxTemp() const { return m_stress.maxTemp(); }
+    double stressMaxLoad() const { return m_stress.maxLoad(); }
+    bool benchRunning() const { return m_bench.running(); }
+    int benchProgress() const { return m_bench.progress(); }
+    QString benchStage() const { return m_bench.stage(); }
+    QVariantMap benchmark() const { return m_bench.result(); }
     QVariantMap gpuResult() const { return m_gpuResult; }
 
     Q_INVOKABLE void startMonitor();
@@ -86,7 +83,7 @@ public:
     Q_INVOKABLE void requestGpuBenchmark();
     Q_INVOKABLE void requestGpuStress();
 
-    // One reading of the monitor, delivered queued from its thread.
+    // One reading of the monitor, taken on this object's thread.
     void onSample(const PerfSample &reading);
 
 signals:
@@ -98,18 +95,19 @@ signals:
     void gpuBenchmarkRequested();
     void gpuStressRequested();
 
-private slots:
-    void onStressTick();
-    // Queued from the benchmark task.
-    void onBenchProgress(int percent, QString stage);
-    void onBenchFinished(QVariantMap result);
-    // Queued from the monitor thread once per reading it adds to m_pendingSamples.
-    void takeSample();
+    // To the monitor's thread, and back: connected queued, so the calls are checked by the compiler
+    // and carry nothing that Qt would copy where the thread sanitizer cannot see it.
+    void monitorRequested(bool active, QPrivateSignal);
+    void monitorReleaseRequested(QPrivateSignal);
+    void sampleQueued(QPrivateSignal);
 
 private:
+    void takeSample();
+
     PerfSettings m_settings;
     QThread m_workerThread;
     PerfMonitor *m_monitor = nullptr;
+    // Readings cross from the monitor's thread under a lock of ours, one queued call each.
     std::mutex m_sampleLock;
     std::deque<PerfSample> m_pendingSamples;
     bool m_monitoring = false;
@@ -125,24 +123,8 @@ private:
     QVariantList m_ramHistory;
     QVariantList m_tempHistory;
 
-    std::vector<std::thread> m_stressWorkers;
-    std::atomic<bool> m_stressStop{false};
-    bool m_stressRunning = false;
-    QTimer m_stressTimer;
-    int m_stressElapsed = 0;
-    int m_stressDuration = 0;
-    int m_stressThreads = 0;
-    double m_stressMaxTemp = 0;
-    double m_stressMaxLoad = 0;
-
-    std::atomic<bool> m_benchBusy{false};
-    // Tells a running task that the controller is going away.
-    std::atomic<bool> m_benchCancel{false};
-    QFuture<void> m_benchTask;
-    bool m_benchRunning = false;
-    int m_benchProgress = 0;
-    QString m_benchStage;
-    QVariantMap m_benchmark;
+    StressRun m_stress;
+    BenchmarkRun m_bench;
 
     QVariantMap m_gpuResult;
 };

@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <atomic>
 #include <thread>
 
 namespace {
@@ -110,12 +111,17 @@ private slots:
         auto c =
             std::make_unique<HardwareController>(fakeCollectorFactory(sampleSnapshot(), {{5, "x"}}, &gate));
         c->scan();
-        std::thread releaser([&gate] {
+        std::atomic<bool> released{false};
+        std::thread releaser([&gate, &released] {
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            released = true;
             gate.release();
         });
-        c.reset(); // must neither crash nor leave the task posting to a dead object
+        c.reset();
+        // The collector was held at the gate, so only a destructor that waited returns after it opened.
+        QVERIFY(released.load());
         releaser.join();
+        // A progress post to the dead controller would show in the sanitizer runs.
         QTest::qWait(50);
     }
 };
