@@ -68,6 +68,9 @@ PerfController::~PerfController()
     // COM belongs to the worker thread: release it there before the thread stops.
     if (m_workerThread.isRunning())
         emit monitorReleaseRequested(QPrivateSignal());
+    // Cut on this thread: deleting the monitor on its own thread would otherwise read this object,
+    // ordered only by that thread's end, which the thread sanitizer cannot see through Qt.
+    disconnect(this, nullptr, m_monitor, nullptr);
     m_workerThread.quit();
     m_workerThread.wait(2000);
     // Orders the monitor thread's last push before the queue is taken apart.
