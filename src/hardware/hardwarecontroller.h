@@ -59,10 +59,12 @@ signals:
     void scanningChanged();
     void progressChanged();
     void dataChanged();
+    // Emitted by the scan task and connected queued: Qt copies the arguments itself, where a
+    // posted lambda would be built on one thread and destroyed on the other.
+    void progressPosted(int pct, QString stage, QPrivateSignal);
 
-private slots:
+private:
     void onFinished();
-    // Invoked by name, queued, from the scan thread.
     void setProgress(int pct, QString stage);
 
 private:
@@ -73,5 +75,7 @@ private:
     QString m_stage;
     QString m_lastScan;
     HardwareSnapshot m_snapshot;
-    QFutureWatcher<HardwareSnapshot> m_watcher;
+    // Written by the scan task before it ends, taken in onFinished().
+    HardwareSnapshot m_scanned;
+    QFutureWatcher<void> m_watcher;
 };

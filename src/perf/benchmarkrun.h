@@ -30,9 +30,11 @@ public:
 
 signals:
     void changed();
+    // Emitted by the task and connected queued, so that Qt copies the arguments itself.
+    void progressPosted(int percent, QString stage, QPrivateSignal);
+    void finishedPosted(QVariantMap result, QPrivateSignal);
 
 private:
-    // Queued from the task.
     void onProgress(int percent, QString stage);
     void onFinished(QVariantMap result);
 

@@ -6,6 +6,7 @@
 #include <QQuickItem>
 
 #include <atomic>
+#include <mutex>
 
 class QQuickWindow;
 
@@ -42,6 +43,9 @@ private:
 
     std::atomic<bool> m_running{false};
     std::atomic<double> m_elapsedTime{0};
+    // The clock and the window are read on the render thread while the GUI thread may restart
+    // the clock or move the item to another window.
+    std::mutex m_lock;
     QElapsedTimer m_clock;
     QPointer<QQuickWindow> m_window;
     QMetaObject::Connection m_frameConnection;

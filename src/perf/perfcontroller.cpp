@@ -5,8 +5,6 @@
 #include "perf/keys/gpuresultkeys.h"
 #include "perf/perfmonitor.h"
 
-#include <QMetaObject>
-
 namespace {
 
 constexpr int kHistoryLength = 60; // one minute at one sample per second
@@ -38,7 +36,24 @@ PerfController::PerfController(PerfSettings settings, QObject *parent)
     m_monitor = new PerfMonitor(m_settings.source, m_settings.sampleIntervalMs);
     m_monitor->moveToThread(&m_workerThread);
     connect(&m_workerThread, &QThread::finished, m_monitor, &QObject::deleteLater);
-    connect(m_monitor, &PerfMonitor::sample, this, &PerfController::onSample);
+    // All connections to the monitor's thread are made before it starts.
+    connect(
+        m_monitor, &PerfMonitor::sample, m_monitor,
+        [this](const PerfSample &reading) {
+            {
+                const std::lock_guard<std::mutex> lock(m_sampleLock);
+                m_pendingSamples.push_back(reading);
+            }
+            emit sampleQueued(QPrivateSignal());
+        },
+        Qt::DirectConnection);
+    connect(this, &PerfController::sampleQueued, this, &PerfController::takeSample, Qt::QueuedConnection);
+    PerfMonitor *monitor = m_monitor;
+    connect(
+        this, &PerfController::monitorRequested, monitor,
+        [monitor](bool active) { active ? monitor->begin() : monitor->end(); }, Qt::QueuedConnection);
+    connect(this, &PerfController::monitorReleaseRequested, monitor, &PerfMonitor::end,
+            Qt::BlockingQueuedConnection);
     m_workerThread.start();
 
     connect(&m_stress, &StressRun::changed, this, &PerfController::stressChanged);
@@ -52,9 +67,14 @@ PerfController::~PerfController()
     m_stress.stop();
     // COM belongs to the worker thread: release it there before the thread stops.
     if (m_workerThread.isRunning())
-        QMetaObject::invokeMethod(m_monitor, &PerfMonitor::end, Qt::BlockingQueuedConnection);
+        emit monitorReleaseRequested(QPrivateSignal());
+    // Cut on this thread: deleting the monitor on its own thread would otherwise read this object,
+    // ordered only by that thread's end, which the thread sanitizer cannot see through Qt.
+    disconnect(this, nullptr, m_monitor, nullptr);
     m_workerThread.quit();
     m_workerThread.wait(2000);
+    // Orders the monitor thread's last push before the queue is taken apart.
+    const std::lock_guard<std::mutex> lock(m_sampleLock);
 }
 
 void PerfController::startMonitor()
@@ -62,7 +82,7 @@ void PerfController::startMonitor()
     if (m_monitoring)
         return;
     m_monitoring = true;
-    QMetaObject::invokeMethod(m_monitor, &PerfMonitor::begin, Qt::QueuedConnection);
+    emit monitorRequested(true, QPrivateSignal());
     emit monitoringChanged();
 }
 
@@ -71,8 +91,21 @@ void PerfController::stopMonitor()
     if (!m_monitoring)
         return;
     m_monitoring = false;
-    QMetaObject::invokeMethod(m_monitor, &PerfMonitor::end, Qt::QueuedConnection);
+    emit monitorRequested(false, QPrivateSignal());
     emit monitoringChanged();
+}
+
+void PerfController::takeSample()
+{
+    PerfSample reading;
+    {
+        const std::lock_guard<std::mutex> lock(m_sampleLock);
+        if (m_pendingSamples.empty())
+            return;
+        reading = std::move(m_pendingSamples.front());
+        m_pendingSamples.pop_front();
+    }
+    onSample(reading);
 }
 
 void PerfController::onSample(const PerfSample &reading)

@@ -11,6 +11,9 @@
 #include <QVariantList>
 #include <QVariantMap>
 
+#include <deque>
+#include <mutex>
+
 class PerfMonitor;
 
 // Live processor, memory and temperature figures with one-minute histories, the CPU stress
@@ -80,7 +83,7 @@ public:
     Q_INVOKABLE void requestGpuBenchmark();
     Q_INVOKABLE void requestGpuStress();
 
-    // One reading of the monitor, delivered queued from its thread.
+    // One reading of the monitor, taken on this object's thread.
     void onSample(const PerfSample &reading);
 
 signals:
@@ -92,10 +95,21 @@ signals:
     void gpuBenchmarkRequested();
     void gpuStressRequested();
 
+    // To the monitor's thread, and back: connected queued, so the calls are checked by the compiler
+    // and carry nothing that Qt would copy where the thread sanitizer cannot see it.
+    void monitorRequested(bool active, QPrivateSignal);
+    void monitorReleaseRequested(QPrivateSignal);
+    void sampleQueued(QPrivateSignal);
+
 private:
+    void takeSample();
+
     PerfSettings m_settings;
     QThread m_workerThread;
     PerfMonitor *m_monitor = nullptr;
+    // Readings cross from the monitor's thread under a lock of ours, one queued call each.
+    std::mutex m_sampleLock;
+    std::deque<PerfSample> m_pendingSamples;
     bool m_monitoring = false;
 
     double m_cpuLoad = 0;
