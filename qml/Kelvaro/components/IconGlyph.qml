@@ -19,7 +19,8 @@ Item {
     Canvas {
         id: canvas
         anchors.fill: parent
-        renderStrategy: Canvas.Cooperative
+        // Painted on the GUI thread (the default): a cooperative canvas gives its texture to the
+        // render thread, which leaks it when the window closes.
         // A paint asked for while hidden (a page built in the background) is dropped: keep it
         // pending and ask again when shown.
         property bool pending: false

@@ -21,7 +21,8 @@ Item {
     Canvas {
         id: canvas
         anchors.fill: parent
-        renderStrategy: Canvas.Cooperative
+        // Painted on the GUI thread (the default): a cooperative canvas gives its texture to the
+        // render thread, which leaks it when the window closes.
         onWidthChanged: requestPaint()
         onHeightChanged: requestPaint()
         onPaint: {
