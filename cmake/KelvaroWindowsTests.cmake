@@ -13,12 +13,15 @@ set(KELVARO_WINDOWS_LAUNCHER "")
 if(CMAKE_CXX_COMPILER_LAUNCHER)
     set(KELVARO_WINDOWS_LAUNCHER -DCMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER})
 endif()
+# The first entry is the folder above QtCore/.
+list(GET Qt5Core_INCLUDE_DIRS 0 KELVARO_HOST_QT_INCLUDE)
 ExternalProject_Add(kelvaro_windows
     SOURCE_DIR ${PROJECT_SOURCE_DIR}/tests/windows
     BINARY_DIR ${CMAKE_BINARY_DIR}/windows
     CMAKE_GENERATOR Ninja
     CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-w64-x86_64.cmake
                -DCMAKE_BUILD_TYPE=Release ${KELVARO_WINDOWS_LAUNCHER}
+               -DKELVARO_HOST_QT_INCLUDE=${KELVARO_HOST_QT_INCLUDE}
     # One job: it runs beside the main build's own jobs, which take far longer.
     BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> -- -j1
     BUILD_ALWAYS ON

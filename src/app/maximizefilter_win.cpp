@@ -1,5 +1,7 @@
 #include "app/maximizefilter.h"
 
+#include <QByteArray>
+
 #include <windows.h>
 
 TaskbarAwareMaximizeFilter *TaskbarAwareMaximizeFilter::instance()
