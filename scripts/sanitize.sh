@@ -42,7 +42,7 @@ for kind in $kinds; do
     # (memcpy, free) is not checked, as the rest of what they touch cannot be; their locks that
     # go through pthreads still order the program's own accesses.
     export TSAN_OPTIONS="handle_segv=0:handle_abort=0:ignore_noninstrumented_modules=1:suppressions=$root/tests/support/tsan.supp:log_path=$logs/tsan:second_deadlock_stack=1"
-    # Mesa unloads its software driver (and LLVM and the libraries under it) when a window closes,
+    # Mesa unloads its software driver (and LLVM and the libraries under it) when the display closes,
     # so what they keep for the process's life would be reported with no library to name it by.
     # Preloaded into the tests, the driver stays loaded and tests/support/lsan.supp can name it.
     preload=""
